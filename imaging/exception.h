@@ -32,3 +32,10 @@ class EOutOfMemory : public Exception {
 class EConvertError : public Exception {
   using Exception::Exception;
 };
+// An operation a picture cannot do, and a picture file that cannot be read.
+class EInvalidGraphicOperation : public Exception {
+  using Exception::Exception;
+};
+class EInvalidGraphic : public Exception {
+  using Exception::Exception;
+};

@@ -13,6 +13,8 @@ class TChunkIDAT : public TChunk {
   TChunkClass ClassType() const override { return &ClassInfo; }
 
   bool LoadFromStream(TStream& stream, const TChunkName& name, std::uint32_t size) override;
+  // Encodes the header's image as one zlib stream cut into IDAT chunks.
+  bool SaveToStream(TStream& stream) override;
 
  private:
   struct DecodeState;

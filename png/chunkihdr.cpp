@@ -60,6 +60,8 @@ bool TChunkIHDR::LoadFromStream(TStream& stream, const TChunkName& name, std::ui
 }
 
 bool TChunkIHDR::SaveToStream(TStream& stream) {
+  // 2-bit images are held at 4 bits per pixel, so they are written as 4-bit ones.
+  if (IHDRData.BitDepth == 2) IHDRData.BitDepth = 4;
   ResizeData(13);
   std::uint8_t* d = Data();
   WriteBE32(d, IHDRData.Width);
@@ -68,7 +70,8 @@ bool TChunkIHDR::SaveToStream(TStream& stream) {
   d[9] = IHDRData.ColorType;
   d[10] = IHDRData.CompressionMethod;
   d[11] = IHDRData.FilterMethod;
-  d[12] = IHDRData.InterlaceMethod;
+  // The method the IDAT writer uses is the object's, so that is what the header says.
+  d[12] = Owner().InterlaceMethod == TInterlaceMethod::imAdam7 ? 1 : 0;
   return SaveData(stream);
 }
 

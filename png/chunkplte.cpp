@@ -25,6 +25,19 @@ TRGBQuad& TChunkPLTE::GetPaletteItem(std::uint32_t index) {
   return GetHeader().BitmapInfo.bmiColors[index];
 }
 
+bool TChunkPLTE::SaveToStream(TStream& stream) {
+  ResizeData(count_ * 3);
+  const std::uint8_t* inverse = Owner().InverseTable;
+  const TRGBQuad* colors = GetHeader().BitmapInfo.bmiColors;
+  std::uint8_t* d = Data();
+  for (std::uint32_t i = 0; i < count_; ++i, d += 3) {
+    d[0] = inverse[colors[i].rgbRed];
+    d[1] = inverse[colors[i].rgbGreen];
+    d[2] = inverse[colors[i].rgbBlue];
+  }
+  return SaveData(stream);
+}
+
 void TChunkPLTE::Assign(const TChunk& source) {
   const auto* palette = dynamic_cast<const TChunkPLTE*>(&source);
   if (!palette) RaiseError<EPngError>(EPNGCannotAssignChunkText);

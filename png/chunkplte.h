@@ -12,6 +12,7 @@ class TChunkPLTE : public TChunk {
 
   void Assign(const TChunk& source) override;
   bool LoadFromStream(TStream& stream, const TChunkName& name, std::uint32_t size) override;
+  bool SaveToStream(TStream& stream) override;
 
   // The colour-table entry; raises EPngError for an index at or beyond the entry count.
   TRGBQuad& GetPaletteItem(std::uint32_t index);

@@ -47,6 +47,45 @@ bool TChunktRNS::LoadFromStream(TStream& stream, const TChunkName& name, std::ui
   return true;
 }
 
+bool TChunktRNS::SaveToStream(TStream& stream) {
+  if (DataSize() <= 256) std::memcpy(Data(), PaletteValues, DataSize());
+  return SaveData(stream);
+}
+
+void TChunktRNS::SetTransparentColor(std::uint32_t colour) {
+  const std::uint8_t red = colour & 0xFF, green = (colour >> 8) & 0xFF, blue = (colour >> 16) & 0xFF;
+  std::fill(std::begin(PaletteValues), std::end(PaletteValues), 0);
+  BitTransparency = true;
+  const TChunkIHDR& header = GetHeader();
+  switch (header.IHDRData.ColorType) {
+    case COLOR_GRAYSCALE:
+      ResizeData(2);
+      PaletteValues[1] = red;
+      break;
+    case COLOR_RGB:
+      ResizeData(6);
+      PaletteValues[1] = red;
+      PaletteValues[3] = green;
+      PaletteValues[5] = blue;
+      break;
+    case COLOR_PALETTE: {
+      std::uint32_t index = 0;
+      for (std::uint32_t i = 0; i < 256; ++i) {
+        const TRGBQuad& c = header.BitmapInfo.bmiColors[i];
+        if (c.rgbBlue == blue && c.rgbGreen == green && c.rgbRed == red) {
+          index = i;
+          break;
+        }
+      }
+      std::fill(PaletteValues, PaletteValues + index, 255);
+      ResizeData(index + 1);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
 void TChunktRNS::Assign(const TChunk& source) {
   TChunk::Assign(source);
   if (const auto* trns = dynamic_cast<const TChunktRNS*>(&source)) {

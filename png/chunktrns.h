@@ -12,6 +12,9 @@ class TChunktRNS : public TChunk {
 
   void Assign(const TChunk& source) override;
   bool LoadFromStream(TStream& stream, const TChunkName& name, std::uint32_t size) override;
+  bool SaveToStream(TStream& stream) override;
+  // Makes `colour` (an RGB value, red in the low byte) the one transparent colour.
+  void SetTransparentColor(std::uint32_t colour);
 
   std::uint8_t PaletteValues[256] = {};
   // Set when transparency is one colour fully transparent and everything else opaque.

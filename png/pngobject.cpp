@@ -1,9 +1,15 @@
 #include "png/pngobject.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
+#include "imaging/bitmap.h"
 #include "imaging/stream.h"
+#include "png/chunkidat.h"
+#include "png/chunkiend.h"
+#include "png/chunkplte.h"
+#include "png/chunktrns.h"
 #include "png/chunkihdr.h"
 #include "png/chunkregistry.h"
 #include "png/crc.h"
@@ -187,7 +193,37 @@ void TPNGObject::Assign(const TGraphic& source) {
     AssignPNG(*png);
     return;
   }
+  if (const auto* bitmap = dynamic_cast<const TBitmap*>(&source)) {
+    AssignHandle(*bitmap, bitmap->Transparent, bitmap->TransparentColor);
+    return;
+  }
   TGraphic::Assign(source);
+}
+
+void TPNGObject::AssignHandle(const TBitmap& bitmap, bool transparent, std::uint32_t colour) {
+  const int bits = bitmap.BitsPerPixel();
+  const bool palette = bits < 16;
+  if (bitmap.GetEmpty()) RaiseError<EPngInvalidIHDR>(EPNGInvalidIHDRText);
+  ClearChunks();
+  auto* header = chunks_.Append<TChunkIHDR>();
+  TChunkPLTE* plte = palette ? chunks_.Append<TChunkPLTE>() : nullptr;
+  TChunktRNS* trns = transparent ? chunks_.Append<TChunktRNS>() : nullptr;
+  chunks_.Append<TChunkIDAT>();
+  chunks_.Append<TChunkIEND>();
+
+  TIHDRData& h = header->IHDRData;
+  h.Width = static_cast<std::uint32_t>(bitmap.GetWidth());
+  h.Height = static_cast<std::uint32_t>(bitmap.GetHeight());
+  h.BitDepth = static_cast<std::uint8_t>(palette ? bits : 8);
+  h.ColorType = palette ? COLOR_PALETTE : COLOR_RGB;
+  header->PrepareImageData();
+  header->ImageData = bitmap.BottomUpPixels(palette ? bits : 24);
+  if (palette) {
+    const std::size_t n = std::min<std::size_t>(bitmap.Colors.size(), 256);
+    std::copy(bitmap.Colors.begin(), bitmap.Colors.begin() + n, header->BitmapInfo.bmiColors);
+    plte->SetCount(1u << bits);
+  }
+  if (trns) trns->SetTransparentColor(colour);
 }
 
 void TPNGObject::AssignTo(TGraphic& destination) const {

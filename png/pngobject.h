@@ -7,6 +7,7 @@
 #include "imaging/graphic.h"
 #include "png/pngpointerlist.h"
 
+class TBitmap;
 class TChunkIHDR;
 
 enum class TInterlaceMethod { imNone, imAdam7 };
@@ -36,6 +37,10 @@ class TPNGObject : public TGraphic {
   void AssignTo(TGraphic& destination) const override;
   // Copies another image: settings, then every chunk through its own copy rules.
   void AssignPNG(const TPNGObject& source);
+  // Replaces the image with the bitmap's: palette images for 1, 4 and 8 bits per pixel,
+  // 8-bit truecolour otherwise; a tRNS chunk for `colour` (RGB) when `transparent`.
+  // The object's settings stay as they are.
+  void AssignHandle(const TBitmap& bitmap, bool transparent, std::uint32_t colour);
 
   bool GetEmpty() const override { return chunks_.Count() == 0; }
   int GetWidth() const override;

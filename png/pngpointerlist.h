@@ -54,6 +54,14 @@ class TPNGList : public TPNGPointerList {
   T* Add() {
     return static_cast<T*>(Add(&T::ClassInfo));
   }
+  // Creates a chunk of the class and puts it last, with none of Add's rules: for building a
+  // whole image in file order.
+  template <class T>
+  T* Append() {
+    T* chunk = new T(*Owner());
+    TPNGPointerList::Add(chunk);
+    return chunk;
+  }
   // Shrinks or grows the list; chunks in dropped slots are destroyed.
   void Trim(std::size_t n);
   // Destroys every chunk and empties the list.

@@ -183,3 +183,34 @@ TEST(Imgtool, InfoListsChunksAndHeader) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Imgtool, EncodePngWritesAFileLibpngReadsBackUnchanged) {
+  for (const char* name : {"basn2c08.png", "basn6a08.png", "basn3p04.png", "s35n3p04.png"}) {
+    SCOPED_TRACE(name);
+    const std::string in = std::string(PNGSUITE_DIR) + "/" + name;
+    const fs::path pam = WorkDir() / "e.pam", png = WorkDir() / "e.png";
+    ASSERT_EQ(Imgtool("decode " + in + " " + pam.string()).exitCode, 0);
+    const ToolRun run = Imgtool("encode-png " + pam.string() + " " + png.string());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Pam source = ReadPam(pam);
+    const OracleImage back = ReadWithLibpng(png.string());
+    EXPECT_EQ(back.colorType, 2);  // a 32-bit bitmap is written as 8-bit truecolour
+    ASSERT_EQ(back.width, source.width);
+    ASSERT_EQ(back.height, source.height);
+    ASSERT_EQ(back.channels, 3u);
+    for (std::size_t p = 0; p < std::size_t{back.width} * back.height; ++p)
+      for (int c = 0; c < 3; ++c)
+        ASSERT_EQ(back.samples[p * 3 + c],
+                  static_cast<std::uint8_t>(source.samples[p * source.channels + c]))
+            << "pixel " << p;
+    unsigned long long bytes = 0;
+    ASSERT_EQ(std::sscanf(run.out.c_str(), "median_ms=%*f min_ms=%*f max_ms=%*f n=1 out_bytes=%llu",
+                          &bytes), 1);
+    EXPECT_EQ(bytes, fs::file_size(png));
+  }
+  EXPECT_EQ(Imgtool("encode-png " + std::string(PNGSUITE_DIR) + "/basn2c08.png x.png").exitCode, 1);
+}
+
+}  // namespace

@@ -1,14 +1,17 @@
 // imgtool: the program's picture codecs on the command line, for checks and benchmarks.
 //   imgtool decode [--repeat N] IN OUT.pam
+//   imgtool encode-png [--repeat N] IN.pam|IN.ppm OUT.png
 //   imgtool info IN.png
 // Exit codes: 0 done, 1 the codec refused the input, 2 wrong usage.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "imaging/bitmap.h"
 #include "imaging/exception.h"
 #include "imaging/stream.h"
 #include "png/chunkihdr.h"
@@ -29,6 +32,7 @@ struct UsageError {
 void PrintUsage() {
   std::fprintf(stderr,
                "usage: imgtool decode [--repeat N] IN OUT.pam\n"
+               "       imgtool encode-png [--repeat N] IN.pam|IN.ppm OUT.png\n"
                "       imgtool info IN.png\n");
 }
 
@@ -70,14 +74,60 @@ PamImage ExpandPng(const TPNGObject& png) {
   return out;
 }
 
-int Decode(int argc, char** argv) {
-  int repeat = 0;
+// Reads "[--repeat N] IN OUT"; returns the index of IN.
+int RepeatAndFiles(int argc, char** argv, int& repeat, const char* what) {
   int i = 2;
   if (i < argc && std::strcmp(argv[i], "--repeat") == 0) {
     if (i + 1 >= argc || (repeat = std::atoi(argv[i + 1])) < 1) throw UsageError{"--repeat N"};
     i += 2;
   }
-  if (argc - i != 2) throw UsageError{"decode needs IN and OUT.pam"};
+  if (argc - i != 2) throw UsageError{what};
+  return i;
+}
+
+// A 32-bit bitmap of the picture, as the clipboard gives it on a true-colour display: blue,
+// green, red and an unused byte; an alpha channel is dropped.
+TBitmap BitmapFromPam(const PamImage& image) {
+  TBitmap bitmap(static_cast<int>(image.width), static_cast<int>(image.height), 32);
+  const std::uint8_t* s = image.samples.data();
+  for (std::uint32_t y = 0; y < image.height; ++y) {
+    std::uint8_t* row = bitmap.ScanLine(static_cast<int>(y));
+    for (std::uint32_t x = 0; x < image.width; ++x, s += image.channels) {
+      row[4 * x] = s[2];
+      row[4 * x + 1] = s[1];
+      row[4 * x + 2] = s[0];
+    }
+  }
+  return bitmap;
+}
+
+int EncodePng(int argc, char** argv) {
+  int repeat = 0;
+  const int i = RepeatAndFiles(argc, argv, repeat, "encode-png needs IN.pam and OUT.png");
+  PamImage image;
+  try {
+    image = ReadPam(ReadFileBytes(argv[i]));
+  } catch (const std::runtime_error& e) {
+    std::fprintf(stderr, "imgtool: %s: %s\n", argv[i], e.what());
+    return kExitCodec;
+  }
+  const TBitmap bitmap = BitmapFromPam(image);
+  std::unique_ptr<TMemoryStream> out;
+  const RunTimes times = TimeRuns(repeat, repeat > 0, [&] {
+    TPNGObject png;
+    png.Assign(bitmap);
+    out = std::make_unique<TMemoryStream>();
+    png.SaveToStream(*out);
+  });
+  TFileStream file(argv[i + 1], TFileMode::fmCreate);
+  file.WriteBuffer(out->Bytes().data(), out->Bytes().size());
+  std::printf("%s\n", ResultLine(times, out->Bytes().size()).c_str());
+  return 0;
+}
+
+int Decode(int argc, char** argv) {
+  int repeat = 0;
+  const int i = RepeatAndFiles(argc, argv, repeat, "decode needs IN and OUT.pam");
   // The PNG reader takes every file no other reader claims by its signature, so a damaged
   // signature is reported by the PNG codec's own error.
   const std::vector<std::uint8_t> input = ReadFileBytes(argv[i]);
@@ -134,6 +184,7 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "decode") return Decode(argc, argv);
     if (command == "info") return Info(argc, argv);
+    if (command == "encode-png") return EncodePng(argc, argv);
     throw UsageError{"unknown command " + command};
   } catch (const UsageError& e) {
     std::fprintf(stderr, "imgtool: %s\n", e.text.c_str());

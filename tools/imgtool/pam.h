@@ -12,4 +12,7 @@ struct PamImage {
   std::vector<std::uint8_t> samples;
 };
 
+// Reads P7 (RGB or RGB_ALPHA) and P6 files of MAXVAL 255; throws std::runtime_error otherwise.
+PamImage ReadPam(const std::vector<std::uint8_t>& bytes);
+
 void WritePam(const std::string& fileName, const PamImage& image);

@@ -72,6 +72,15 @@ std::vector<std::uint8_t> TBitmap::BottomUpPixels(int targetBits) const {
   for (int y = 0; y < h; ++y) {
     const std::uint8_t* src = ScanLine(y);
     std::uint8_t* dst = out.data() + std::size_t{outRow} * (h - 1 - y);
+    if (bits_ == 32 && !masked) {
+      // The usual clipboard layout: blue, green, red and an unused byte.
+      for (int x = 0; x < width_; ++x, dst += 3, src += 4) {
+        dst[0] = src[0];
+        dst[1] = src[1];
+        dst[2] = src[2];
+      }
+      continue;
+    }
     for (int x = 0; x < width_; ++x, dst += 3) {
       if (bits_ == 24) {
         std::memcpy(dst, src + x * 3, 3);

@@ -8,6 +8,7 @@
 #include <zlib.h>
 
 #include "imaging/stream.h"
+#include "png/adam7.h"
 #include "png/chunkihdr.h"
 #include "png/crc.h"
 #include "png/pngerrors.h"
@@ -22,12 +23,6 @@ const TChunkClassInfo TChunkIDAT::ClassInfo{"TChunkIDAT", &TChunk::ClassInfo,
 namespace {
 
 constexpr std::uint32_t kInputBufferSize = 65535;
-
-struct Adam7Pass {
-  std::uint32_t startRow, startColumn, rowStep, columnStep;
-};
-constexpr Adam7Pass kAdam7[7] = {{0, 0, 8, 8}, {0, 4, 8, 8}, {4, 0, 8, 4}, {0, 2, 4, 4},
-                                 {2, 0, 4, 2}, {0, 1, 2, 2}, {1, 0, 2, 1}};
 
 }  // namespace
 
@@ -176,10 +171,8 @@ void TChunkIDAT::DecodeInterlacedAdam7(DecodeState& s) {
   TPNGObject& png = Owner();
   const TIHDRData& h = s.header.IHDRData;
   std::uint8_t* alpha = s.header.ImageAlpha.empty() ? nullptr : s.header.ImageAlpha.data();
-  for (const Adam7Pass& pass : kAdam7) {
-    if (h.Width <= pass.startColumn) continue;
-    const std::uint32_t passWidth = (h.Width - pass.startColumn + pass.columnStep - 1) /
-                                    pass.columnStep;
+  for (const Adam7Pass& pass : kAdam7Passes) {
+    const std::uint32_t passWidth = Adam7PassWidth(pass, h.Width);
     const std::uint32_t rowBytes = PixelInfoFor(passWidth, h.BitDepth, h.ColorType).rowBytes;
     if (rowBytes == 0) continue;
     std::fill(s.rows[1 - s.current].begin(), s.rows[1 - s.current].end(), 0);

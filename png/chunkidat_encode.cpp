@@ -7,6 +7,7 @@
 
 #include "imaging/exception.h"
 #include "imaging/stream.h"
+#include "png/adam7.h"
 #include "png/chunkidat.h"
 #include "png/chunkihdr.h"
 #include "png/crc.h"
@@ -14,12 +15,6 @@
 #include "png/rowencode.h"
 
 namespace {
-
-struct Adam7Pass {
-  std::uint32_t startRow, startColumn, rowStep, columnStep;
-};
-constexpr Adam7Pass kPasses[7] = {{0, 0, 8, 8}, {0, 4, 8, 8}, {4, 0, 8, 4}, {0, 2, 4, 4},
-                                  {2, 0, 4, 2}, {0, 1, 2, 2}, {1, 0, 2, 1}};
 
 void WriteIdatChunk(TStream& stream, const std::uint8_t* data, std::uint32_t size) {
   std::uint8_t head[8];
@@ -117,10 +112,8 @@ bool TChunkIDAT::SaveToStream(TStream& stream) {
   if (png.InterlaceMethod == TInterlaceMethod::imNone) {
     for (std::uint32_t y = 0; y < h.Height; ++y) writeRow(y, h.Width, 0, 1, info.rowBytes);
   } else {
-    for (const Adam7Pass& pass : kPasses) {
-      if (h.Width <= pass.startColumn) continue;
-      const std::uint32_t width =
-          (h.Width - pass.startColumn + pass.columnStep - 1) / pass.columnStep;
+    for (const Adam7Pass& pass : kAdam7Passes) {
+      const std::uint32_t width = Adam7PassWidth(pass, h.Width);
       const std::uint32_t rowBytes = PixelInfoFor(width, h.BitDepth, h.ColorType).rowBytes;
       if (rowBytes == 0) continue;
       std::fill(rows.previous.begin(), rows.previous.end(), 0);

@@ -55,13 +55,18 @@ const std::uint8_t* TBitmap::ScanLine(int y) const {
 }
 
 std::vector<std::uint8_t> TBitmap::BottomUpPixels(int targetBits) const {
+  std::vector<std::uint8_t> out(DibRowBytes(width_, targetBits) * GetHeight(), 0);
+  BottomUpPixelsInto(targetBits, out.data());
+  return out;
+}
+
+void TBitmap::BottomUpPixelsInto(int targetBits, std::uint8_t* out) const {
   const int h = GetHeight();
   const std::uint32_t outRow = static_cast<std::uint32_t>(DibRowBytes(width_, targetBits));
-  std::vector<std::uint8_t> out(std::size_t{outRow} * h, 0);
   if (targetBits == bits_ && IsPaletteDepth(bits_)) {
     for (int y = 0; y < h; ++y)
-      std::memcpy(out.data() + std::size_t{outRow} * (h - 1 - y), ScanLine(y), outRow);
-    return out;
+      std::memcpy(out + std::size_t{outRow} * (h - 1 - y), ScanLine(y), outRow);
+    return;
   }
   if (targetBits != 24 || IsPaletteDepth(bits_))
     throw EInvalidGraphicOperation("Unsupported bitmap conversion");
@@ -71,7 +76,7 @@ std::vector<std::uint8_t> TBitmap::BottomUpPixels(int targetBits) const {
   const std::uint32_t blue = masked ? Masks[2] : bits_ == 16 ? 0x001F : 0x0000FF;
   for (int y = 0; y < h; ++y) {
     const std::uint8_t* src = ScanLine(y);
-    std::uint8_t* dst = out.data() + std::size_t{outRow} * (h - 1 - y);
+    std::uint8_t* dst = out + std::size_t{outRow} * (h - 1 - y);
     if (bits_ == 32 && !masked) {
       // The usual clipboard layout: blue, green, red and an unused byte.
       for (int x = 0; x < width_; ++x, dst += 3, src += 4) {
@@ -94,7 +99,6 @@ std::vector<std::uint8_t> TBitmap::BottomUpPixels(int targetBits) const {
       dst[2] = Field(v, red);
     }
   }
-  return out;
 }
 
 void TBitmap::SaveToStream(TStream& stream) const { WriteBmp(*this, stream); }

@@ -42,6 +42,8 @@ class TBitmap : public TGraphic {
   // The picture as a bottom-up DIB of `targetBits` per pixel: the bitmap's own depth for palette
   // formats (colour table unchanged), or 24 (blue, green, red) from 16, 24 or 32 bits.
   std::vector<std::uint8_t> BottomUpPixels(int targetBits) const;
+  // The same into `out`, which holds DibRowBytes(width, targetBits) x height bytes.
+  void BottomUpPixelsInto(int targetBits, std::uint8_t* out) const;
 
   bool Transparent = false;
   std::uint32_t TransparentColor = 0;  // RGB value: red in the low byte

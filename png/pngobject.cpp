@@ -17,11 +17,7 @@
 #include "png/pngerrors.h"
 #include "png/pnglang.h"
 
-namespace {
-
-constexpr std::uint8_t kSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
-
-}  // namespace
+const std::uint8_t kPngSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
 
 TPixelInfo PixelInfoFor(std::uint32_t width, std::uint8_t bitDepth, std::uint8_t colorType) {
   const std::uint64_t w = width, d = bitDepth;
@@ -118,7 +114,7 @@ void TPNGObject::AddzTXt(const std::string& keyword, const std::string& text) {
 void TPNGObject::LoadFromStream(TStream& stream) {
   ClearChunks();
   std::uint8_t signature[8] = {};
-  if (stream.Read(signature, 8) != 8 || std::memcmp(signature, kSignature, 8) != 0)
+  if (stream.Read(signature, 8) != 8 || std::memcmp(signature, kPngSignature, 8) != 0)
     RaiseError<EPNGInvalidFileHeader>(EPNGInvalidFileHeaderText);
   LoadChunks(stream);
 }
@@ -169,7 +165,7 @@ void TPNGObject::LoadChunks(TStream& stream) {
 }
 
 void TPNGObject::SaveToStream(TStream& stream) const {
-  stream.WriteBuffer(kSignature, 8);
+  stream.WriteBuffer(kPngSignature, 8);
   for (std::size_t i = 0; i < chunks_.Count(); ++i) chunks_.Item(i)->SaveToStream(stream);
 }
 
@@ -217,7 +213,7 @@ void TPNGObject::AssignHandle(const TBitmap& bitmap, bool transparent, std::uint
   h.BitDepth = static_cast<std::uint8_t>(palette ? bits : 8);
   h.ColorType = palette ? COLOR_PALETTE : COLOR_RGB;
   header->PrepareImageData();
-  header->ImageData = bitmap.BottomUpPixels(palette ? bits : 24);
+  bitmap.BottomUpPixelsInto(palette ? bits : 24, header->ImageData.data());
   if (palette) {
     const std::size_t n = std::min<std::size_t>(bitmap.Colors.size(), 256);
     std::copy(bitmap.Colors.begin(), bitmap.Colors.begin() + n, header->BitmapInfo.bmiColors);

@@ -10,6 +10,9 @@
 class TBitmap;
 class TChunkIHDR;
 
+// The 8 bytes every PNG file starts with.
+extern const std::uint8_t kPngSignature[8];
+
 enum class TInterlaceMethod { imNone, imAdam7 };
 
 enum TFilter : std::uint8_t { pfNone, pfSub, pfUp, pfAverage, pfPaeth };

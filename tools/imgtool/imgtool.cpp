@@ -37,8 +37,7 @@ void PrintUsage() {
 }
 
 bool IsPng(const std::vector<std::uint8_t>& bytes) {
-  static const std::uint8_t signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-  return bytes.size() >= 8 && std::memcmp(bytes.data(), signature, 8) == 0;
+  return bytes.size() >= 8 && std::memcmp(bytes.data(), kPngSignature, 8) == 0;
 }
 
 // The picture as the program shows it: the buffer expanded through its colour table, 8-bit,

@@ -1,5 +1,7 @@
 #include "png/rowfilter.h"
 
+#include "png/rowfilter_sse2.h"
+
 namespace {
 
 // Each filter has a loop specialised on the pixel size, so the compiler can keep the left
@@ -31,9 +33,35 @@ void UnfilterPaeth(std::uint8_t* row, const std::uint8_t* previous, std::size_t 
         row[i] + PaethPredictor(row[i - Bpp], previous[i], previous[i - Bpp]));
 }
 
+#if defined(PNG_HAVE_SSE2_FILTERS)
+// RGBA rows (and 16-bit grey with alpha) take the vector loops. Up needs none: the compiler
+// vectorises it by itself. RGB rows stay with the byte loops, which keep the three channels'
+// chains apart and measured faster than a vector loop at three bytes a pixel.
+template <std::size_t Bpp>
+bool UnfilterWide(std::uint8_t type, std::uint8_t* row, const std::uint8_t* previous,
+                  std::size_t length) {
+  if constexpr (Bpp == 4) {
+    if (length % Bpp != 0) return false;
+    switch (type) {
+      case 1: UnfilterSubSse2<Bpp>(row, length); return true;
+      case 3: UnfilterAverageSse2<Bpp>(row, previous, length); return true;
+      case 4: UnfilterPaethSse2<Bpp>(row, previous, length); return true;
+      default: return false;
+    }
+  }
+  return false;
+}
+#else
+template <std::size_t Bpp>
+bool UnfilterWide(std::uint8_t, std::uint8_t*, const std::uint8_t*, std::size_t) {
+  return false;
+}
+#endif
+
 template <std::size_t Bpp>
 void Unfilter(std::uint8_t type, std::uint8_t* row, const std::uint8_t* previous,
               std::size_t length) {
+  if (UnfilterWide<Bpp>(type, row, previous, length)) return;
   switch (type) {
     case 1:
       UnfilterSub<Bpp>(row, length);

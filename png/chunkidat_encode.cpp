@@ -92,7 +92,7 @@ bool TChunkIDAT::SaveToStream(TStream& stream) {
   const TChunkIHDR& header = GetHeader();
   const TIHDRData& h = header.IHDRData;
   const TPixelInfo info = png.GetPixelInfo();
-  const TRowEncoder encode = RowEncoderFor(h.ColorType, h.BitDepth);
+  const TRowEncoder encode = RowEncoderFor(h.ColorType, h.BitDepth, png.InverseIsIdentity());
   if (!encode) return true;
   RowBuffers rows(info.rowBytes, png.Filters);
   IdatWriter writer(stream, png.CompressionLevel, png.MaxIdatSize());

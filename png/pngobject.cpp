@@ -51,6 +51,12 @@ bool TPNGObject::GammaIsIdentity() const {
   return true;
 }
 
+bool TPNGObject::InverseIsIdentity() const {
+  for (int i = 0; i < 256; ++i)
+    if (InverseTable[i] != i) return false;
+  return true;
+}
+
 void TPNGObject::ClearChunks() {
   InitializeGamma();
   chunks_.Clear();

@@ -67,6 +67,7 @@ class TPNGObject : public TGraphic {
   void ClearChunks();
   void InitializeGamma();
   bool GammaIsIdentity() const;
+  bool InverseIsIdentity() const;
   void SetMaxIdatSize(std::uint32_t value);
   std::uint32_t MaxIdatSize() const { return maxIdatSize_; }
   void AddtEXt(const std::string& keyword, const std::string& text);

@@ -26,8 +26,10 @@ void EncodeIndices(const std::uint8_t*, const std::uint8_t* src, const std::uint
   }
 }
 
-// Samples of 8 bits as 8 or 16 bits (the value in the high byte, 0 in the low one).
-template <int Channels, int Bytes>
+// Samples of 8 bits as 8 or 16 bits (the value in the high byte, 0 in the low one). Colour
+// goes through the inverse gamma table only when there is one that is not the identity: the
+// common save of a clipboard picture then does no lookups at all.
+template <int Channels, int Bytes, bool Mapped>
 void EncodeSamples(const std::uint8_t* inverse, const std::uint8_t* src, const std::uint8_t* alpha,
                    std::uint8_t* raw, std::uint32_t count, std::uint32_t start,
                    std::uint32_t step) {
@@ -40,9 +42,15 @@ void EncodeSamples(const std::uint8_t* inverse, const std::uint8_t* src, const s
   for (std::uint32_t x = 0, col = start; x < count; ++x, col += step) {
     if constexpr (colour) {
       const std::uint8_t* p = src + std::size_t{col} * 3;
-      put(inverse[p[2]]);
-      put(inverse[p[1]]);
-      put(inverse[p[0]]);
+      if constexpr (Mapped) {
+        put(inverse[p[2]]);
+        put(inverse[p[1]]);
+        put(inverse[p[0]]);
+      } else {
+        put(p[2]);
+        put(p[1]);
+        put(p[0]);
+      }
     } else {
       put(src[col]);
     }
@@ -80,9 +88,15 @@ std::size_t RepeatCount(const std::uint8_t* b, std::size_t n) {
   return count;
 }
 
+template <int Channels, int Bytes>
+TRowEncoder SamplesEncoder(bool identityInverse) {
+  if (identityInverse) return &EncodeSamples<Channels, Bytes, false>;
+  return &EncodeSamples<Channels, Bytes, true>;
+}
+
 }  // namespace
 
-TRowEncoder RowEncoderFor(std::uint8_t colorType, std::uint8_t bitDepth) {
+TRowEncoder RowEncoderFor(std::uint8_t colorType, std::uint8_t bitDepth, bool identityInverse) {
   switch (colorType * 100 + bitDepth) {
     case COLOR_GRAYSCALE * 100 + 1:
     case COLOR_PALETTE * 100 + 1:
@@ -94,19 +108,19 @@ TRowEncoder RowEncoderFor(std::uint8_t colorType, std::uint8_t bitDepth) {
     case COLOR_PALETTE * 100 + 8:
       return &EncodeIndices<8>;
     case COLOR_GRAYSCALE * 100 + 16:
-      return &EncodeSamples<1, 2>;
+      return SamplesEncoder<1, 2>(identityInverse);
     case COLOR_RGB * 100 + 8:
-      return &EncodeSamples<3, 1>;
+      return SamplesEncoder<3, 1>(identityInverse);
     case COLOR_RGB * 100 + 16:
-      return &EncodeSamples<3, 2>;
+      return SamplesEncoder<3, 2>(identityInverse);
     case COLOR_GRAYSCALEALPHA * 100 + 8:
-      return &EncodeSamples<2, 1>;
+      return SamplesEncoder<2, 1>(identityInverse);
     case COLOR_GRAYSCALEALPHA * 100 + 16:
-      return &EncodeSamples<2, 2>;
+      return SamplesEncoder<2, 2>(identityInverse);
     case COLOR_RGBALPHA * 100 + 8:
-      return &EncodeSamples<4, 1>;
+      return SamplesEncoder<4, 1>(identityInverse);
     case COLOR_RGBALPHA * 100 + 16:
-      return &EncodeSamples<4, 2>;
+      return SamplesEncoder<4, 2>(identityInverse);
     default:
       return nullptr;
   }

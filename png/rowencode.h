@@ -13,7 +13,8 @@ using TRowEncoder = void (*)(const std::uint8_t* inverse, const std::uint8_t* sr
                              std::uint32_t start, std::uint32_t step);
 
 // For the header's colour type and (already written) bit depth; null when the format lacks it.
-TRowEncoder RowEncoderFor(std::uint8_t colorType, std::uint8_t bitDepth);
+// With `identityInverse` the encoder may skip the inverse table (it maps every value to itself).
+TRowEncoder RowEncoderFor(std::uint8_t colorType, std::uint8_t bitDepth, bool identityInverse);
 
 // Buffers of the filter choice. previous (buffer 0) holds the previous raw row on entry and the
 // current one on return; filtered[1..4] must hold `length` bytes for each filter in `filters`.

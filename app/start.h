@@ -121,8 +121,12 @@ class TStart : public TForm {
   void PbBtn3Click(TObject* sender);
   // Text extension.
   void N15Click(TObject* sender);
-  // Clipboard indicator.
+  // Clipboard indicator and automatic saving.
   void CwClipDetector1ClipChange(TObject* sender);
+  void CBAutoSaveClick(TObject* sender);
+  void N9Click(TObject* sender);
+  void N10Click(TObject* sender);
+  void N11Click(TObject* sender);
 
   // Scales a picture into a square box without enlarging it (see the .cpp).
   void FitThumbnail(int box, int width, int height, int& shownWidth, int& shownHeight);
@@ -145,6 +149,7 @@ class TStart : public TForm {
   void ShowFileNumber();
   void ApplyLetterCase();
   void EditTextExtension();
+  void SaveSettings();
   // The full path of `name` in the current folder: no separator after a drive root.
   std::string FullPath(const std::string& name) const;
 
@@ -153,6 +158,9 @@ class TStart : public TForm {
   void LayOutMenus();
   void ConnectHandlers();
   void ShowContentPlaceholder();
+  void ReadSettings(std::string& folder);
+  void KeepOrDropSettings();
+  void ChooseAutoSaveTarget(TMenuItem& chosen, bool pictures, bool texts);
 };
 
 extern TStart* Start;

@@ -36,6 +36,10 @@ void TStart::ConnectHandlers() {
   MKFolder.OnClick = bind(&TStart::MKFolderClick);
   PbBtn3.OnClick = bind(&TStart::PbBtn3Click);
   N15.OnClick = bind(&TStart::N15Click);
+  CBAutoSave.OnClick = bind(&TStart::CBAutoSaveClick);
+  N9.OnClick = bind(&TStart::N9Click);
+  N10.OnClick = bind(&TStart::N10Click);
+  N11.OnClick = bind(&TStart::N11Click);
 }
 
 void TStart::FormCreate(TObject*) {
@@ -57,6 +61,7 @@ void TStart::FormCreate(TObject*) {
   std::string folder = DirectoryListBox1.Directory();
   FUpperCase = false;
   Label12.SetCaption("");
+  if (std::filesystem::exists(PathFromUtf8(FIniPath), ec)) ReadSettings(folder);
   UpDown1.SetPosition(FFileNumber);
   ShowFileNumber();
   Label1.SetCaption("");
@@ -71,14 +76,21 @@ void TStart::Button3Click(TObject*) {
   if (Application().MessageBox("終了してよろしいですか　　　　　　　", "プログラムの終了",
                                mbOKCancel) != mrOk)
     return;
+  KeepOrDropSettings();
   Close();
 }
 
 void TStart::Exit1Click(TObject*) { Close(); }
 
-// Whichever way the window closes, the settings file goes when it is not to be kept.
-void TStart::FormClose(TObject*, TCloseAction&) {
-  if (CBSave.Checked()) return;  // written by the settings file's own code
+// Whichever way the window closes, the settings are written when they are to be kept, and an
+// old file is deleted when they are not.
+void TStart::FormClose(TObject*, TCloseAction&) { KeepOrDropSettings(); }
+
+void TStart::KeepOrDropSettings() {
+  if (CBSave.Checked()) {
+    SaveSettings();
+    return;
+  }
   std::error_code ec;
   std::filesystem::remove(PathFromUtf8(FIniPath), ec);
 }

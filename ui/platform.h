@@ -42,6 +42,11 @@ class TPlatform {
   virtual bool ClipboardHasFormat(TClipFormat format) = 0;
   virtual void ClipboardClear() = 0;
 
+  // The system's 8-bit character set (Shift-JIS on a Japanese system), in which the settings
+  // file and 8-bit clipboard text are kept; the program's own strings are UTF-8.
+  virtual std::string ToAnsi(const std::string& utf8) = 0;
+  virtual std::string FromAnsi(const std::string& ansi) = 0;
+
   // Height in pixels of the text "W" in `font`, for laying out captions.
   virtual int TextHeight(const TFont& font) = 0;
 };

@@ -57,8 +57,10 @@ void TRadioGroup::SetItem(int index, const std::string& caption) {
   Notify(TProp::Items);
 }
 
+// An index past the last item selects the last one; one below -1 selects none.
 void TRadioGroup::SetItemIndex(int value) {
-  if (value < -1 || value >= static_cast<int>(items_.size())) value = -1;
+  if (value >= static_cast<int>(items_.size())) value = static_cast<int>(items_.size()) - 1;
+  if (value < -1) value = -1;
   if (value == itemIndex_) return;
   itemIndex_ = value;
   Notify(TProp::ItemIndex);

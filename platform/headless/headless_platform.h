@@ -33,6 +33,9 @@ class THeadlessPlatform : public TPlatform {
   bool ClipboardHasFormat(TClipFormat format) override { return clipboard.count(format) > 0; }
   void ClipboardClear() override;
   int TextHeight(const TFont& font) override { return font.Height; }
+  // The in-memory platform's 8-bit character set is UTF-8 itself.
+  std::string ToAnsi(const std::string& utf8) override { return utf8; }
+  std::string FromAnsi(const std::string& ansi) override { return ansi; }
 
   // Answers for the next message boxes, in order; OK when none is left.
   std::deque<int> answers;

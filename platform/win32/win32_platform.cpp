@@ -147,3 +147,7 @@ int TWin32Platform::TextHeight(const TFont& font) {
   ReleaseDC(nullptr, dc);
   return size.cy;
 }
+
+std::string TWin32Platform::ToAnsi(const std::string& utf8) { return ToCodePage(Widen(utf8)); }
+
+std::string TWin32Platform::FromAnsi(const std::string& ansi) { return Narrow(FromCodePage(ansi)); }

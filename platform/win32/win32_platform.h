@@ -20,4 +20,6 @@ class TWin32Platform : public TPlatform {
   bool ClipboardHasFormat(TClipFormat format) override;
   void ClipboardClear() override;
   int TextHeight(const TFont& font) override;
+  std::string ToAnsi(const std::string& utf8) override;
+  std::string FromAnsi(const std::string& ansi) override;
 };

@@ -4,3 +4,7 @@
 
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
+
+// Between UTF-16 and the system's ANSI code page.
+std::string ToCodePage(const std::wstring& utf16);
+std::wstring FromCodePage(const std::string& ansi);

@@ -20,6 +20,16 @@ void StartTest::SetUp() {
   start_ = Start;
 }
 
+void StartTest::Restart() {
+  app_.reset();
+  ForgetMemotrayForms();
+  platform_.clipboardClears = 0;
+  app_ = std::make_unique<TApplication>(platform_);
+  SetApplication(app_.get());
+  CreateMemotrayForms(*app_);
+  start_ = Start;
+}
+
 void StartTest::TearDown() {
   app_.reset();
   SetApplication(nullptr);

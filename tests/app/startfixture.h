@@ -17,6 +17,8 @@ class StartTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Ends the program and starts it again in the same working folder.
+  void Restart();
   // Makes empty files in the current folder.
   void Touch(const std::vector<std::string>& names);
   std::string Dir() const;

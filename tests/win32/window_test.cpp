@@ -12,6 +12,7 @@
 
 #include "app/forms_create.h"
 #include "app/start.h"
+#include "forms/folder.h"
 #include "platform/win32/win32_peer.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_text.h"
@@ -163,8 +164,10 @@ TEST_F(WindowTest, TypedTextAndClicksReachTheHandlers) {
   EXPECT_EQ(start_->EdNumber.Text(), "5");
   EXPECT_EQ(start_->Label1.Caption(), "5.jpg");
   EXPECT_EQ(Text(HandleOf(start_->Label1)), "5.jpg");
+  // Typed into the edit a character at a time, as the keyboard does.
   HWND name = HandleOf(start_->EdFname);
-  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"メモ"));
+  for (wchar_t c : std::wstring(L"メモ")) SendMessageW(name, WM_CHAR, c, 1);
+  EXPECT_EQ(start_->EdFname.Text(), "メモ");
   EXPECT_EQ(start_->Label1.Caption(), "メモ5.jpg");
   SendMessageW(HandleOf(start_->BtnReset), BM_CLICK, 0, 0);
   Pump();
@@ -223,6 +226,41 @@ TEST_F(WindowTest, PictureButtonClicksWhilePressed) {
   EXPECT_EQ(seen, std::vector<TBevelCut>{TBevelCut::bvLowered});
   EXPECT_EQ(start_->PbBtn1.BevelOuter(), TBevelCut::bvRaised);
   EXPECT_NE(GetCapture(), button);
+}
+
+// What the timer below saw while the dialog was up, and which of its buttons it pressed.
+struct DialogVisit {
+  HWND main = nullptr;
+  HWND cancel = nullptr;
+  bool dialogVisible = false;
+  bool mainEnabled = true;
+  bool done = false;
+};
+DialogVisit visit;
+
+TEST_F(WindowTest, SubFolderDialogIsModalForReal) {
+  visit = {};
+  visit.main = main_;
+  visit.cancel = HandleOf(Folder->Button2);
+  ShowWindow(main_, SW_SHOW);
+  // The person at the dialog: once the nested loop runs, look, then press Cancel.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+    if (visit.done) return;
+    visit.done = true;
+    KillTimer(nullptr, id);
+    visit.dialogVisible = IsWindowVisible(GetParent(visit.cancel));
+    visit.mainEnabled = IsWindowEnabled(visit.main);
+    SendMessageW(visit.cancel, BM_CLICK, 0, 0);
+  });
+  ASSERT_NE(timer, 0u);
+  start_->N2Click(&start_->N2);
+  EXPECT_TRUE(visit.done);
+  EXPECT_TRUE(visit.dialogVisible);
+  EXPECT_FALSE(visit.mainEnabled);
+  EXPECT_TRUE(IsWindowEnabled(main_));
+  EXPECT_FALSE(IsWindowVisible(HandleOf(*Folder)));
+  EXPECT_FALSE(Folder->FAccepted);
+  EXPECT_EQ(Text(HandleOf(Folder->Label1)), start_->Label3.Caption());
 }
 
 }  // namespace

@@ -1,18 +1,13 @@
 #include "tests/app/startfixture.h"
 
 #include <fstream>
-#include <random>
 
 #include "app/forms_create.h"
 #include "ui/paths.h"
 
 void StartTest::SetUp() {
-  previousDirectory_ = std::filesystem::current_path();
-  std::random_device random;
-  folder_ = std::filesystem::temp_directory_path() /
-            ("memotray-test-" + std::to_string(random()) + std::to_string(random()));
-  std::filesystem::create_directories(folder_);
-  std::filesystem::current_path(folder_);
+  work_ = std::make_unique<ScopedWorkFolder>();
+  folder_ = work_->Path();
   platform_.clipboard = {TClipFormat::Text};
   app_ = std::make_unique<TApplication>(platform_);
   SetApplication(app_.get());
@@ -34,9 +29,7 @@ void StartTest::TearDown() {
   app_.reset();
   SetApplication(nullptr);
   ForgetMemotrayForms();
-  std::filesystem::current_path(previousDirectory_);
-  std::error_code ec;
-  std::filesystem::remove_all(folder_, ec);
+  work_.reset();
 }
 
 void StartTest::Touch(const std::vector<std::string>& names) {

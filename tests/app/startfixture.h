@@ -10,6 +10,7 @@
 
 #include "app/start.h"
 #include "platform/headless/headless_platform.h"
+#include "tests/common/workfolder.h"
 #include "ui/application.h"
 
 class StartTest : public ::testing::Test {
@@ -25,8 +26,8 @@ class StartTest : public ::testing::Test {
   // Texts of the message boxes shown so far, then forgets them.
   std::vector<std::string> TakeMessages();
 
+  std::unique_ptr<ScopedWorkFolder> work_;
   std::filesystem::path folder_;
-  std::filesystem::path previousDirectory_;
   THeadlessPlatform platform_;
   std::unique_ptr<TApplication> app_;
   TStart* start_ = nullptr;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "app/forms_create.h"
@@ -16,6 +15,7 @@
 #include "platform/win32/win32_peer.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_text.h"
+#include "tests/common/workfolder.h"
 #include "ui/application.h"
 
 namespace {
@@ -23,10 +23,7 @@ namespace {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    folder_ = std::filesystem::temp_directory_path() / ("memotray-win-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder_);
-    std::filesystem::current_path(folder_);
+    work_ = std::make_unique<ScopedWorkFolder>();
     app_ = std::make_unique<TApplication>(platform_);
     SetApplication(app_.get());
     CreateMemotrayForms(*app_);
@@ -37,9 +34,7 @@ class WindowTest : public ::testing::Test {
     app_.reset();
     SetApplication(nullptr);
     ForgetMemotrayForms();
-    std::filesystem::current_path(previous_);
-    std::error_code ec;
-    std::filesystem::remove_all(folder_, ec);
+    work_.reset();
   }
 
   static std::string Text(HWND h) {
@@ -67,7 +62,7 @@ class WindowTest : public ::testing::Test {
     }
   }
 
-  std::filesystem::path previous_, folder_;
+  std::unique_ptr<ScopedWorkFolder> work_;
   TWin32Platform platform_;
   std::unique_ptr<TApplication> app_;
   TStart* start_ = nullptr;
@@ -238,20 +233,22 @@ struct DialogVisit {
 };
 DialogVisit visit;
 
+void CALLBACK PressCancel(HWND, UINT, UINT_PTR id, DWORD) {
+  if (visit.done) return;
+  visit.done = true;
+  KillTimer(nullptr, id);
+  visit.dialogVisible = IsWindowVisible(GetParent(visit.cancel));
+  visit.mainEnabled = IsWindowEnabled(visit.main);
+  SendMessageW(visit.cancel, BM_CLICK, 0, 0);
+}
+
 TEST_F(WindowTest, SubFolderDialogIsModalForReal) {
   visit = {};
   visit.main = main_;
   visit.cancel = HandleOf(Folder->Button2);
   ShowWindow(main_, SW_SHOW);
   // The person at the dialog: once the nested loop runs, look, then press Cancel.
-  const UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-    if (visit.done) return;
-    visit.done = true;
-    KillTimer(nullptr, id);
-    visit.dialogVisible = IsWindowVisible(GetParent(visit.cancel));
-    visit.mainEnabled = IsWindowEnabled(visit.main);
-    SendMessageW(visit.cancel, BM_CLICK, 0, 0);
-  });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, PressCancel);
   ASSERT_NE(timer, 0u);
   start_->N2Click(&start_->N2);
   EXPECT_TRUE(visit.done);

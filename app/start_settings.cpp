@@ -17,10 +17,11 @@ long Atol(const std::string& s) {
   while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-  long value = 0;
+  long long value = 0;
   for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
-    if (value < 100000000000L) value = value * 10 + (s[i] - '0');
-  return negative ? -value : value;
+    if (value < 100000000000LL) value = value * 10 + (s[i] - '0');
+  if (value > 2147483647LL) value = 2147483647LL;  // kept within a 32-bit long
+  return static_cast<long>(negative ? -value : value);
 }
 
 // The lines of the file in order; a line that is missing reads as empty. Lines may be of any

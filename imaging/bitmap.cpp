@@ -68,8 +68,8 @@ void TBitmap::BottomUpPixelsInto(int targetBits, std::uint8_t* out) const {
       std::memcpy(out + std::size_t{outRow} * (h - 1 - y), ScanLine(y), outRow);
     return;
   }
-  if (targetBits != 24 || IsPaletteDepth(bits_))
-    throw EInvalidGraphicOperation("Unsupported bitmap conversion");
+  if (targetBits != 24) throw EInvalidGraphicOperation("Unsupported bitmap conversion");
+  if (IsPaletteDepth(bits_)) return PaletteTo24(out, outRow);
   const bool masked = Masks[0] | Masks[1] | Masks[2];
   const std::uint32_t red = masked ? Masks[0] : bits_ == 16 ? 0x7C00 : 0xFF0000;
   const std::uint32_t green = masked ? Masks[1] : bits_ == 16 ? 0x03E0 : 0x00FF00;
@@ -104,3 +104,22 @@ void TBitmap::BottomUpPixelsInto(int targetBits, std::uint8_t* out) const {
 void TBitmap::SaveToStream(TStream& stream) const { WriteBmp(*this, stream); }
 
 void TBitmap::LoadFromStream(TStream& stream) { ReadBmp(*this, stream); }
+
+// Indices looked up in the colour table; an index past its end is black.
+void TBitmap::PaletteTo24(std::uint8_t* out, std::uint32_t outRow) const {
+  const int h = GetHeight();
+  const int perByte = 8 / bits_;
+  const int mask = (1 << bits_) - 1;
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* src = ScanLine(y);
+    std::uint8_t* dst = out + std::size_t{outRow} * (h - 1 - y);
+    for (int x = 0; x < width_; ++x, dst += 3) {
+      const int shift = (perByte - 1 - x % perByte) * bits_;
+      const std::size_t index = static_cast<std::size_t>((src[x / perByte] >> shift) & mask);
+      const TRGBQuad c = index < Colors.size() ? Colors[index] : TRGBQuad{0, 0, 0, 0};
+      dst[0] = c.rgbBlue;
+      dst[1] = c.rgbGreen;
+      dst[2] = c.rgbRed;
+    }
+  }
+}

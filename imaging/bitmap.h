@@ -40,16 +40,21 @@ class TBitmap : public TGraphic {
   std::vector<std::uint8_t> Bits;  // RowBytes() * GetHeight(), in stored order
 
   // The picture as a bottom-up DIB of `targetBits` per pixel: the bitmap's own depth for palette
-  // formats (colour table unchanged), or 24 (blue, green, red) from 16, 24 or 32 bits.
+  // formats (colour table unchanged), or 24 (blue, green, red) from any depth.
   std::vector<std::uint8_t> BottomUpPixels(int targetBits) const;
   // The same into `out`, which holds DibRowBytes(width, targetBits) x height bytes.
   void BottomUpPixelsInto(int targetBits, std::uint8_t* out) const;
+
+  // The palette that came along with a high-colour picture (a clipboard CF_PALETTE); BMP files
+  // keep it as their colour table. Empty for most pictures.
+  std::vector<TRGBQuad> Palette;
 
   bool Transparent = false;
   std::uint32_t TransparentColor = 0;  // RGB value: red in the low byte
 
  private:
   void Reset(int width, int height, int bitsPerPixel);
+  void PaletteTo24(std::uint8_t* out, std::uint32_t outRow) const;
   int width_ = 0;
   int height_ = 0;
   int bits_ = 24;

@@ -1,0 +1,198 @@
+#include "imaging/jpegcodec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace {
+
+std::string JpegMessage(int code) {
+  return "JPEG エラー #" + std::to_string(code);
+}
+
+// libjpeg reports errors by calling error_exit, which must not return. It jumps back to the
+// frame that armed `jump`, which then throws: no exception ever crosses the library's C frames.
+struct ErrorManager {
+  jpeg_error_mgr pub{};
+  std::jmp_buf jump{};
+  int code = 0;
+};
+
+extern "C" void ErrorExit(j_common_ptr cinfo) {
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  err->code = err->pub.msg_code;
+  std::longjmp(err->jump, 1);
+}
+
+// Warnings pass, except for data that ends before the picture does: libjpeg would fill the
+// rest with grey and call it a picture.
+extern "C" void EmitMessage(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) ErrorExit(cinfo);
+}
+
+extern "C" void OutputNothing(j_common_ptr) {}
+
+void Prepare(ErrorManager& err) {
+  jpeg_std_error(&err.pub);
+  err.pub.error_exit = ErrorExit;
+  err.pub.emit_message = EmitMessage;
+  err.pub.output_message = OutputNothing;
+}
+
+class Decompressor {
+ public:
+  explicit Decompressor(const std::vector<std::uint8_t>& data) {
+    Prepare(err);
+    cinfo.err = &err.pub;
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
+  }
+  ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+  [[noreturn]] void Raise() const { throw EJPEG(err.code); }
+
+  jpeg_decompress_struct cinfo{};
+  ErrorManager err;
+};
+
+class Compressor {
+ public:
+  Compressor() {
+    Prepare(err);
+    cinfo.err = &err.pub;
+    jpeg_create_compress(&cinfo);
+  }
+  ~Compressor() {
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+  }
+  Compressor(const Compressor&) = delete;
+  Compressor& operator=(const Compressor&) = delete;
+  [[noreturn]] void Raise() const { throw EJPEG(err.code); }
+
+  jpeg_compress_struct cinfo{};
+  ErrorManager err;
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+};
+
+// The library's calls, each function arming the jump for its own frame, which holds nothing
+// that needs destroying.
+void RunCompress(Compressor& c, int width, int height, int quality, JSAMPROW* rows) {
+  if (setjmp(c.err.jump)) c.Raise();
+  jpeg_mem_dest(&c.cinfo, &c.buffer, &c.size);
+  c.cinfo.image_width = static_cast<JDIMENSION>(width);
+  c.cinfo.image_height = static_cast<JDIMENSION>(height);
+  c.cinfo.input_components = 3;
+  c.cinfo.in_color_space = JCS_EXT_BGR;  // the bitmap's byte order: blue, green, red
+  jpeg_set_defaults(&c.cinfo);
+  c.cinfo.dct_method = JDCT_FLOAT;
+  jpeg_set_quality(&c.cinfo, quality, TRUE);
+  jpeg_start_compress(&c.cinfo, TRUE);
+  while (c.cinfo.next_scanline < c.cinfo.image_height)
+    jpeg_write_scanlines(&c.cinfo, rows + c.cinfo.next_scanline,
+                         c.cinfo.image_height - c.cinfo.next_scanline);
+  jpeg_finish_compress(&c.cinfo);
+}
+
+void ReadHeader(Decompressor& d) {
+  if (setjmp(d.err.jump)) d.Raise();
+  jpeg_read_header(&d.cinfo, TRUE);
+}
+
+void PrepareOutput(Decompressor& d, bool quantize) {
+  if (setjmp(d.err.jump)) d.Raise();
+  d.cinfo.dct_method = JDCT_FLOAT;
+  d.cinfo.do_block_smoothing = TRUE;
+  const bool gray = d.cinfo.out_color_space == JCS_GRAYSCALE;
+  const bool cmyk = d.cinfo.out_color_space == JCS_CMYK;
+  if (!gray && !cmyk) d.cinfo.out_color_space = JCS_EXT_BGR;
+  if (gray || quantize) {
+    if (cmyk) d.cinfo.out_color_space = JCS_RGB;  // the quantizer wants three components
+    d.cinfo.quantize_colors = TRUE;
+    d.cinfo.desired_number_of_colors = 236;
+    d.cinfo.two_pass_quantize = TRUE;
+  }
+  jpeg_calc_output_dimensions(&d.cinfo);
+}
+
+// Adobe's CMYK files store the inks inverted: each channel times K gives the colour.
+void CmykToBgr(const std::uint8_t* cmyk, std::uint8_t* out, JDIMENSION width) {
+  for (JDIMENSION x = 0; x < width; ++x, out += 3, cmyk += 4) {
+    out[0] = static_cast<std::uint8_t>(cmyk[2] * cmyk[3] / 255);
+    out[1] = static_cast<std::uint8_t>(cmyk[1] * cmyk[3] / 255);
+    out[2] = static_cast<std::uint8_t>(cmyk[0] * cmyk[3] / 255);
+  }
+}
+
+void ReadRows(Decompressor& d, TBitmap& bitmap, std::uint8_t* cmykRow) {
+  if (setjmp(d.err.jump)) d.Raise();
+  jpeg_start_decompress(&d.cinfo);
+  while (d.cinfo.output_scanline < d.cinfo.output_height) {
+    const int y = static_cast<int>(d.cinfo.output_scanline);
+    JSAMPROW row = cmykRow ? cmykRow : bitmap.ScanLine(y);
+    jpeg_read_scanlines(&d.cinfo, &row, 1);
+    if (cmykRow) CmykToBgr(cmykRow, bitmap.ScanLine(y), d.cinfo.output_width);
+  }
+}
+
+void Finish(Decompressor& d) {
+  if (setjmp(d.err.jump)) d.Raise();
+  jpeg_finish_decompress(&d.cinfo);
+}
+
+}  // namespace
+
+EJPEG::EJPEG(int code) : EInvalidGraphic(JpegMessage(code)), code_(code) {}
+
+std::vector<std::uint8_t> CompressJpeg(const TBitmap& bitmap, int quality) {
+  const int width = bitmap.GetWidth(), height = bitmap.GetHeight();
+  // A 24-bit copy, bottom-up as a DIB; the row pointers run from its top row down.
+  const std::vector<std::uint8_t> pixels = bitmap.BottomUpPixels(24);
+  const std::size_t stride = DibRowBytes(static_cast<std::uint32_t>(width), 24);
+  std::vector<JSAMPROW> rows(static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y)
+    rows[static_cast<std::size_t>(y)] =
+        const_cast<JSAMPROW>(pixels.data() + stride * static_cast<std::size_t>(height - 1 - y));
+  Compressor c;
+  RunCompress(c, width, height, quality, rows.data());
+  return std::vector<std::uint8_t>(c.buffer, c.buffer + c.size);
+}
+
+TJpegHeader ReadJpegHeader(const std::vector<std::uint8_t>& data) {
+  Decompressor d(data);
+  ReadHeader(d);
+  return TJpegHeader{static_cast<int>(d.cinfo.image_width), static_cast<int>(d.cinfo.image_height),
+                     d.cinfo.jpeg_color_space == JCS_GRAYSCALE, d.cinfo.progressive_mode != 0};
+}
+
+TBitmap DecompressJpeg(const std::vector<std::uint8_t>& data, bool quantize) {
+  Decompressor d(data);
+  ReadHeader(d);
+  PrepareOutput(d, quantize);
+  const int bits = d.cinfo.quantize_colors ? 8 : 24;
+  if (DibRowBytes(d.cinfo.output_width, bits) * d.cinfo.output_height > kMaxJpegPixelBytes)
+    throw EOutOfMemory("Out of memory");
+  TBitmap bitmap(static_cast<int>(d.cinfo.output_width), static_cast<int>(d.cinfo.output_height), bits);
+  const bool cmyk = d.cinfo.out_color_space == JCS_CMYK;
+  std::vector<std::uint8_t> cmykRow(cmyk ? std::size_t{d.cinfo.output_width} * 4 : 0);
+  ReadRows(d, bitmap, cmyk ? cmykRow.data() : nullptr);
+  if (d.cinfo.quantize_colors) {
+    const int n = d.cinfo.actual_number_of_colors;
+    const bool one = d.cinfo.out_color_components == 1;
+    bitmap.Colors.assign(static_cast<std::size_t>(n), TRGBQuad{0, 0, 0, 0});
+    for (int i = 0; i < n; ++i) {
+      const std::uint8_t r = d.cinfo.colormap[0][i];
+      const std::uint8_t g = one ? r : d.cinfo.colormap[1][i];
+      const std::uint8_t b = one ? r : d.cinfo.colormap[2][i];
+      bitmap.Colors[static_cast<std::size_t>(i)] = TRGBQuad{b, g, r, 0};
+    }
+  }
+  Finish(d);
+  return bitmap;
+}

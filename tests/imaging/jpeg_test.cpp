@@ -35,16 +35,6 @@ TBitmap Picture(int w, int h, int bits) {
   return b;
 }
 
-Bytes ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::filesystem::path& p, const Bytes& bytes) {
-  std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                           static_cast<std::streamsize>(bytes.size()));
-}
-
 Bytes Save(const TJPEGImage& jpeg) {
   TMemoryStream out;
   jpeg.SaveToStream(out);
@@ -59,6 +49,16 @@ TJPEGImage Load(const Bytes& bytes) {
 }
 
 #ifndef _WIN32
+Bytes ReadFile(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::filesystem::path& p, const Bytes& bytes) {
+  std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                           static_cast<std::streamsize>(bytes.size()));
+}
+
 // The pixels of `b` as a binary PPM, red, green, blue.
 void WritePpm(const std::filesystem::path& p, const TBitmap& b) {
   const std::vector<std::uint8_t> bgr = b.BottomUpPixels(24);

@@ -10,62 +10,14 @@
 #include <sstream>
 
 #include "png/pnglang.h"
+#include "tests/common/toolrun.h"
 #include "tests/pngsuite/libpng_oracle.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct ToolRun {
-  int exitCode;
-  std::string out, err;
-};
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-fs::path WorkDir() {
-  static const fs::path dir = [] {
-    fs::path d = fs::temp_directory_path() / ("pngsuite_" + std::to_string(::getpid()));
-    fs::create_directories(d);
-    return d;
-  }();
-  return dir;
-}
-
-ToolRun Imgtool(const std::string& args) {
-  const fs::path out = WorkDir() / "stdout", err = WorkDir() / "stderr";
-  const std::string command = std::string(IMGTOOL_PATH) + " " + args + " >" + out.string() +
-                              " 2>" + err.string();
-  const int status = std::system(command.c_str());
-  return {WEXITSTATUS(status), Slurp(out), Slurp(err)};
-}
-
-struct Pam {
-  std::uint32_t width = 0, height = 0, channels = 0;
-  std::string tupleType;
-  std::string samples;
-};
-
-Pam ReadPam(const fs::path& p) {
-  const std::string all = Slurp(p);
-  const std::size_t end = all.find("ENDHDR\n");
-  Pam pam;
-  std::istringstream header(all.substr(0, end));
-  std::string key;
-  while (header >> key) {
-    if (key == "WIDTH") header >> pam.width;
-    if (key == "HEIGHT") header >> pam.height;
-    if (key == "DEPTH") header >> pam.channels;
-    if (key == "TUPLTYPE") header >> pam.tupleType;
-  }
-  pam.samples = all.substr(end + 7);
-  return pam;
-}
+ToolRun Imgtool(const std::string& args) { return RunTool(IMGTOOL_PATH, args); }
 
 std::vector<std::uint8_t> GammaTable(std::uint32_t g) {
   std::vector<std::uint8_t> t(256);

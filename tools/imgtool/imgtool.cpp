@@ -1,6 +1,8 @@
 // imgtool: the program's picture codecs on the command line, for checks and benchmarks.
-//   imgtool decode [--repeat N] IN OUT.pam
+//   imgtool decode [--repeat N] IN OUT.pam                 (PNG, JPEG or BMP, by signature)
 //   imgtool encode-png [--repeat N] IN.pam|IN.ppm OUT.png
+//   imgtool encode-jpeg [--repeat N] [--quality Q] IN.pam|IN.ppm OUT.jpg
+//   imgtool encode-bmp [--repeat N] [--bpp B] IN.pam|IN.ppm OUT.bmp
 //   imgtool info IN.png
 // Exit codes: 0 done, 1 the codec refused the input, 2 wrong usage.
 #include <cstdio>
@@ -12,11 +14,14 @@
 #include <vector>
 
 #include "imaging/bitmap.h"
+#include "imaging/bmpfile.h"
 #include "imaging/exception.h"
+#include "imaging/jpegimage.h"
 #include "imaging/stream.h"
 #include "png/chunkihdr.h"
 #include "png/crc.h"
 #include "png/pngobject.h"
+#include "tools/imgtool/bitmaps.h"
 #include "tools/imgtool/pam.h"
 #include "tools/imgtool/timing.h"
 
@@ -33,6 +38,8 @@ void PrintUsage() {
   std::fprintf(stderr,
                "usage: imgtool decode [--repeat N] IN OUT.pam\n"
                "       imgtool encode-png [--repeat N] IN.pam|IN.ppm OUT.png\n"
+               "       imgtool encode-jpeg [--repeat N] [--quality Q] IN.pam|IN.ppm OUT.jpg\n"
+               "       imgtool encode-bmp [--repeat N] [--bpp B] IN.pam|IN.ppm OUT.bmp\n"
                "       imgtool info IN.png\n");
 }
 
@@ -73,71 +80,131 @@ PamImage ExpandPng(const TPNGObject& png) {
   return out;
 }
 
-// Reads "[--repeat N] IN OUT"; returns the index of IN.
-int RepeatAndFiles(int argc, char** argv, int& repeat, const char* what) {
+struct Options {
+  int repeat = 0;
+  int quality = 90;
+  int bpp = 32;
+  const char* in = nullptr;
+  const char* out = nullptr;
+};
+
+// Reads "[--repeat N] [--quality Q] [--bpp B] IN OUT"; only the options in `allowed`.
+Options ParseOptions(int argc, char** argv, const std::string& allowed, const char* what) {
+  Options o;
   int i = 2;
-  if (i < argc && std::strcmp(argv[i], "--repeat") == 0) {
-    if (i + 1 >= argc || (repeat = std::atoi(argv[i + 1])) < 1) throw UsageError{"--repeat N"};
+  auto value = [&](int low, int high) {
+    const int v = i + 1 < argc ? std::atoi(argv[i + 1]) : 0;
+    if (v < low || v > high) throw UsageError{std::string(argv[i]) + " out of range"};
     i += 2;
+    return v;
+  };
+  while (i < argc && std::strncmp(argv[i], "--", 2) == 0) {
+    const std::string name = argv[i];
+    if (allowed.find(name) == std::string::npos) throw UsageError{"unknown option " + name};
+    if (name == "--repeat") o.repeat = value(1, 1000000);
+    else if (name == "--quality") o.quality = value(1, 100);
+    else if (name == "--bpp") {
+      o.bpp = value(1, 32);
+      if (o.bpp != 1 && o.bpp != 4 && o.bpp != 8 && o.bpp != 24 && o.bpp != 32)
+        throw UsageError{"--bpp is 32, 24, 8, 4 or 1"};
+    } else throw UsageError{"unknown option " + name};
   }
   if (argc - i != 2) throw UsageError{what};
-  return i;
+  o.in = argv[i];
+  o.out = argv[i + 1];
+  return o;
 }
 
-// A 32-bit bitmap of the picture, as the clipboard gives it on a true-colour display: blue,
-// green, red and an unused byte; an alpha channel is dropped.
-TBitmap BitmapFromPam(const PamImage& image) {
-  TBitmap bitmap(static_cast<int>(image.width), static_cast<int>(image.height), 32);
-  const std::uint8_t* s = image.samples.data();
-  for (std::uint32_t y = 0; y < image.height; ++y) {
-    std::uint8_t* row = bitmap.ScanLine(static_cast<int>(y));
-    for (std::uint32_t x = 0; x < image.width; ++x, s += image.channels) {
-      row[4 * x] = s[2];
-      row[4 * x + 1] = s[1];
-      row[4 * x + 2] = s[0];
-    }
-  }
-  return bitmap;
-}
-
-int EncodePng(int argc, char** argv) {
-  int repeat = 0;
-  const int i = RepeatAndFiles(argc, argv, repeat, "encode-png needs IN.pam and OUT.png");
-  PamImage image;
+// The input picture, or a message and the codec's exit code.
+bool ReadInput(const char* path, PamImage& image) {
   try {
-    image = ReadPam(ReadFileBytes(argv[i]));
+    image = ReadPam(ReadFileBytes(path));
+    return true;
   } catch (const std::runtime_error& e) {
-    std::fprintf(stderr, "imgtool: %s: %s\n", argv[i], e.what());
-    return kExitCodec;
+    std::fprintf(stderr, "imgtool: %s: %s\n", path, e.what());
+    return false;
   }
-  const TBitmap bitmap = BitmapFromPam(image);
+}
+
+// Runs `encode` (which fills a memory stream) as the timing rules say, writes the file and
+// prints the result line.
+template <class Encode>
+int EncodeWith(const Options& o, Encode encode) {
   std::unique_ptr<TMemoryStream> out;
-  const RunTimes times = TimeRuns(repeat, repeat > 0, [&] {
-    TPNGObject png;
-    png.Assign(bitmap);
+  const RunTimes times = TimeRuns(o.repeat, o.repeat > 0, [&] {
     out = std::make_unique<TMemoryStream>();
-    png.SaveToStream(*out);
+    encode(*out);
   });
-  TFileStream file(argv[i + 1], TFileMode::fmCreate);
-  file.WriteBuffer(out->Bytes().data(), out->Bytes().size());
+  TFileStream file(o.out, TFileMode::fmCreate);
+  if (!out->Bytes().empty()) file.WriteBuffer(out->Bytes().data(), out->Bytes().size());
   std::printf("%s\n", ResultLine(times, out->Bytes().size()).c_str());
   return 0;
 }
 
-int Decode(int argc, char** argv) {
-  int repeat = 0;
-  const int i = RepeatAndFiles(argc, argv, repeat, "decode needs IN and OUT.pam");
-  // The PNG reader takes every file no other reader claims by its signature, so a damaged
-  // signature is reported by the PNG codec's own error.
-  const std::vector<std::uint8_t> input = ReadFileBytes(argv[i]);
-  std::unique_ptr<TPNGObject> png;
-  const RunTimes times = TimeRuns(repeat, repeat > 0, [&] {
-    TMemoryStream stream(input);
-    png = std::make_unique<TPNGObject>();
-    png->LoadFromStream(stream);
+int EncodePng(int argc, char** argv) {
+  const Options o = ParseOptions(argc, argv, "--repeat", "encode-png needs IN.pam and OUT.png");
+  PamImage image;
+  if (!ReadInput(o.in, image)) return kExitCodec;
+  const TBitmap bitmap = BitmapFromPam(image, 32);
+  return EncodeWith(o, [&](TMemoryStream& out) {
+    TPNGObject png;
+    png.Assign(bitmap);
+    png.SaveToStream(out);
   });
-  const PamImage image = ExpandPng(*png);
-  WritePam(argv[i + 1], image);
+}
+
+int EncodeJpeg(int argc, char** argv) {
+  const Options o = ParseOptions(argc, argv, "--repeat --quality", "encode-jpeg needs IN.pam and OUT.jpg");
+  PamImage image;
+  if (!ReadInput(o.in, image)) return kExitCodec;
+  const TBitmap bitmap = BitmapFromPam(image, 32);
+  return EncodeWith(o, [&](TMemoryStream& out) {
+    TJPEGImage jpeg;
+    jpeg.CompressionQuality = o.quality;
+    jpeg.Assign(bitmap);
+    jpeg.SaveToStream(out);
+  });
+}
+
+int EncodeBmp(int argc, char** argv) {
+  const Options o = ParseOptions(argc, argv, "--repeat --bpp", "encode-bmp needs IN.pam and OUT.bmp");
+  PamImage image;
+  if (!ReadInput(o.in, image)) return kExitCodec;
+  const TBitmap bitmap = BitmapFromPam(image, o.bpp);
+  return EncodeWith(o, [&](TMemoryStream& out) { WriteBmp(bitmap, out); });
+}
+
+// A decoded picture: a PNG object, or the bitmap of a JPEG or BMP file.
+struct Decoded {
+  std::unique_ptr<TPNGObject> png;
+  TBitmap bitmap;
+};
+
+// Decodes `input` with the reader its signature names; the PNG reader takes every file no
+// other reader claims, so a damaged signature is reported by the PNG codec's own error.
+Decoded DecodeOnce(const std::vector<std::uint8_t>& input) {
+  TMemoryStream stream(input);
+  Decoded d;
+  if (input.size() >= 2 && input[0] == 0xFF && input[1] == 0xD8) {
+    TJPEGImage jpeg;
+    jpeg.LoadFromStream(stream);
+    d.bitmap = jpeg.Bitmap();
+  } else if (input.size() >= 2 && input[0] == 'B' && input[1] == 'M') {
+    ReadBmp(d.bitmap, stream);
+  } else {
+    d.png = std::make_unique<TPNGObject>();
+    d.png->LoadFromStream(stream);
+  }
+  return d;
+}
+
+int Decode(int argc, char** argv) {
+  const Options o = ParseOptions(argc, argv, "--repeat", "decode needs IN and OUT.pam");
+  const std::vector<std::uint8_t> input = ReadFileBytes(o.in);
+  Decoded decoded;
+  const RunTimes times = TimeRuns(o.repeat, o.repeat > 0, [&] { decoded = DecodeOnce(input); });
+  const PamImage image = decoded.png ? ExpandPng(*decoded.png) : PamFromBitmap(decoded.bitmap);
+  WritePam(o.out, image);
   std::printf("%s\n", ResultLine(times, image.samples.size()).c_str());
   return 0;
 }
@@ -184,6 +251,8 @@ int main(int argc, char** argv) {
     if (command == "decode") return Decode(argc, argv);
     if (command == "info") return Info(argc, argv);
     if (command == "encode-png") return EncodePng(argc, argv);
+    if (command == "encode-jpeg") return EncodeJpeg(argc, argv);
+    if (command == "encode-bmp") return EncodeBmp(argc, argv);
     throw UsageError{"unknown command " + command};
   } catch (const UsageError& e) {
     std::fprintf(stderr, "imgtool: %s\n", e.text.c_str());

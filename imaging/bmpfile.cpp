@@ -210,16 +210,20 @@ void WriteBmp(const TBitmap& bitmap, TStream& stream) {
   Put32(info + 20, imageSize);
   Put32(info + 32, static_cast<std::uint32_t>(colors));
   for (int i = 0; i < 3; ++i) Put32(info + 40 + 4 * i, bitmap.Masks[i]);
-  std::vector<std::uint8_t> out(offset + std::size_t{imageSize});
+  std::vector<std::uint8_t> out(offset);
   std::memcpy(out.data(), head, masked ? sizeof head : 54);
   std::uint8_t* p = out.data() + (masked ? sizeof head : 54);
   for (std::size_t i = 0; i < colors; ++i, p += 4) {
     const TRGBQuad& c = table[i];
     p[0] = c.rgbBlue, p[1] = c.rgbGreen, p[2] = c.rgbRed, p[3] = 0;
   }
-  for (int y = bitmap.GetHeight() - 1; y >= 0; --y, p += bitmap.RowBytes())
-    std::memcpy(p, bitmap.ScanLine(y), bitmap.RowBytes());
   stream.WriteBuffer(out.data(), out.size());
+  // Rows stored bottom-up are already in the file's order: one write.
+  if (bitmap.StoredHeight() > 0) {
+    stream.WriteBuffer(bitmap.Bits.data(), bitmap.Bits.size());
+    return;
+  }
+  for (int y = bitmap.GetHeight() - 1; y >= 0; --y) stream.WriteBuffer(bitmap.ScanLine(y), bitmap.RowBytes());
 }
 
 void ReadBmp(TBitmap& bitmap, TStream& stream) {

@@ -83,13 +83,14 @@ class Compressor {
 
 // The library's calls, each function arming the jump for its own frame, which holds nothing
 // that needs destroying.
-void RunCompress(Compressor& c, int width, int height, int quality, JSAMPROW* rows) {
+void RunCompress(Compressor& c, int width, int height, int quality, int components,
+                 J_COLOR_SPACE space, JSAMPROW* rows) {
   if (setjmp(c.err.jump)) c.Raise();
   jpeg_mem_dest(&c.cinfo, &c.buffer, &c.size);
   c.cinfo.image_width = static_cast<JDIMENSION>(width);
   c.cinfo.image_height = static_cast<JDIMENSION>(height);
-  c.cinfo.input_components = 3;
-  c.cinfo.in_color_space = JCS_EXT_BGR;  // the bitmap's byte order: blue, green, red
+  c.cinfo.input_components = components;
+  c.cinfo.in_color_space = space;
   jpeg_set_defaults(&c.cinfo);
   c.cinfo.dct_method = JDCT_FLOAT;
   jpeg_set_quality(&c.cinfo, quality, TRUE);
@@ -152,15 +153,25 @@ EJPEG::EJPEG(int code) : EInvalidGraphic(JpegMessage(code)), code_(code) {}
 
 std::vector<std::uint8_t> CompressJpeg(const TBitmap& bitmap, int quality) {
   const int width = bitmap.GetWidth(), height = bitmap.GetHeight();
-  // A 24-bit copy, bottom-up as a DIB; the row pointers run from its top row down.
-  const std::vector<std::uint8_t> pixels = bitmap.BottomUpPixels(24);
-  const std::size_t stride = DibRowBytes(static_cast<std::uint32_t>(width), 24);
   std::vector<JSAMPROW> rows(static_cast<std::size_t>(height));
-  for (int y = 0; y < height; ++y)
-    rows[static_cast<std::size_t>(y)] =
-        const_cast<JSAMPROW>(pixels.data() + stride * static_cast<std::size_t>(height - 1 - y));
+  // 24 bits and the usual 32-bit layout are read by the library as they lie (blue, green, red
+  // and an unused byte), which gives the same file as a 24-bit copy without making one. Other
+  // depths are converted to a 24-bit copy first.
+  const bool direct = bitmap.BitsPerPixel() == 24 ||
+                      (bitmap.BitsPerPixel() == 32 && !(bitmap.Masks[0] | bitmap.Masks[1] | bitmap.Masks[2]));
+  std::vector<std::uint8_t> pixels;
+  if (direct) {
+    for (int y = 0; y < height; ++y)
+      rows[static_cast<std::size_t>(y)] = const_cast<JSAMPROW>(bitmap.ScanLine(y));
+  } else {
+    pixels = bitmap.BottomUpPixels(24);  // bottom-up: the row pointers run from its top row down
+    const std::size_t stride = DibRowBytes(static_cast<std::uint32_t>(width), 24);
+    for (int y = 0; y < height; ++y)
+      rows[static_cast<std::size_t>(y)] = pixels.data() + stride * static_cast<std::size_t>(height - 1 - y);
+  }
+  const bool four = direct && bitmap.BitsPerPixel() == 32;
   Compressor c;
-  RunCompress(c, width, height, quality, rows.data());
+  RunCompress(c, width, height, quality, four ? 4 : 3, four ? JCS_EXT_BGRX : JCS_EXT_BGR, rows.data());
   return std::vector<std::uint8_t>(c.buffer, c.buffer + c.size);
 }
 

@@ -2,13 +2,14 @@
 
 #include "imaging/stream.h"
 
+void TJPEGImage::Assign(std::shared_ptr<const TBitmap> bitmap) {
+  header_ = TJpegHeader{bitmap->GetWidth(), bitmap->GetHeight(), false, false};
+  bitmap_ = std::move(bitmap);
+  data_.clear();
+}
+
 void TJPEGImage::Assign(const TGraphic& source) {
-  if (const auto* b = dynamic_cast<const TBitmap*>(&source)) {
-    bitmap_ = std::make_shared<const TBitmap>(*b);
-    data_.clear();
-    header_ = TJpegHeader{b->GetWidth(), b->GetHeight(), false, false};
-    return;
-  }
+  if (const auto* b = dynamic_cast<const TBitmap*>(&source)) return Assign(std::make_shared<const TBitmap>(*b));
   if (const auto* j = dynamic_cast<const TJPEGImage*>(&source)) {
     data_ = j->data_;
     bitmap_ = j->bitmap_;

@@ -15,6 +15,8 @@ class TJPEGImage : public TGraphic {
  public:
   // Takes a copy of a bitmap (dropping any compressed data); other pictures are refused.
   void Assign(const TGraphic& source) override;
+  // Shares a bitmap that nobody changes any more, without copying its pixels.
+  void Assign(std::shared_ptr<const TBitmap> bitmap);
   // A bitmap receives the decoded picture.
   void AssignTo(TGraphic& destination) const override;
 

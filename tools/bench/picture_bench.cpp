@@ -1,0 +1,124 @@
+// Picture benchmark: JPEG encode and decode through the program's JPEG class against libjpeg
+// called directly with the same settings, and BMP write and read against a plain copy of the
+// same bytes. Not a test: it asserts nothing and only reports medians and ratios.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "imaging/bitmap.h"
+#include "imaging/bmpfile.h"
+#include "imaging/jpegimage.h"
+#include "imaging/stream.h"
+#include "tools/bench/corpus.h"
+#include "tools/bench/jpegpeer.h"
+
+namespace {
+
+volatile std::size_t sink;
+
+double MedianMs(int runs, const std::function<std::size_t()>& f) {
+  sink = f();
+  std::vector<double> ms;
+  for (int i = 0; i < runs; ++i) {
+    const auto t0 = std::chrono::steady_clock::now();
+    sink = f();
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
+  std::sort(ms.begin(), ms.end());
+  return ms[ms.size() / 2];
+}
+
+// The picture as the clipboard gives it on a true-colour display.
+TBitmap ClipboardBitmap(const CorpusImage& img) {
+  TBitmap b(static_cast<int>(img.width), static_cast<int>(img.height), 32);
+  for (std::uint32_t y = 0; y < img.height; ++y) {
+    std::uint8_t* row = b.ScanLine(static_cast<int>(y));
+    const std::uint8_t* src = img.pixels.data() + std::size_t{y} * img.width * 3;
+    for (std::uint32_t x = 0; x < img.width; ++x) {
+      row[4 * x] = src[3 * x + 2];
+      row[4 * x + 1] = src[3 * x + 1];
+      row[4 * x + 2] = src[3 * x];
+    }
+  }
+  return b;
+}
+
+void JpegRow(const CorpusImage& img, int runs) {
+  const auto shared = std::make_shared<const TBitmap>(ClipboardBitmap(img));
+  const TBitmap& bitmap = *shared;
+  std::vector<std::uint8_t> ours;
+  const double encode = MedianMs(runs, [&] {
+    TJPEGImage jpeg;
+    jpeg.Assign(shared);  // the save hands over the clipboard's bitmap, shared
+    TMemoryStream out;
+    jpeg.SaveToStream(out);
+    if (ours.empty()) ours = out.Bytes();
+    return out.Bytes().size();
+  });
+  // Row 0 of the bitmap is its top row; rows lie bottom-up in memory, so the stride is negative.
+  const long stride = -static_cast<long>(bitmap.RowBytes());
+  std::vector<std::uint8_t> theirs;
+  const double peerEncode = MedianMs(runs, [&] {
+    theirs = LibjpegCompress(bitmap.ScanLine(0), stride, bitmap.GetWidth(), bitmap.GetHeight());
+    return theirs.size();
+  });
+  TMemoryStream in(ours);
+  const double decode = MedianMs(runs, [&] {
+    in.Seek(0, TSeekOrigin::soBeginning);
+    TJPEGImage jpeg;
+    jpeg.LoadFromStream(in);
+    return jpeg.Bitmap().Bits.size();
+  });
+  const double peerDecode = MedianMs(runs, [&] { return LibjpegDecompress(ours); });
+  const double mb = double(img.width) * img.height * 3 / 1e6;
+  std::printf("%-12s encode %8.2f ms %6.0f MB/s  libjpeg %8.2f  ratio %5.3f  same bytes: %s\n",
+              img.name.c_str(), encode, mb / (encode / 1000), peerEncode, encode / peerEncode,
+              ours == theirs ? "yes" : "NO");
+  std::printf("%-12s decode %8.2f ms %6.0f MB/s  libjpeg %8.2f  ratio %5.3f\n", "", decode,
+              mb / (decode / 1000), peerDecode, decode / peerDecode);
+}
+
+void BmpRow(const CorpusImage& img, int runs) {
+  const TBitmap bitmap = ClipboardBitmap(img);
+  TMemoryStream written;
+  WriteBmp(bitmap, written);
+  const std::vector<std::uint8_t>& file = written.Bytes();
+  const double write = MedianMs(runs, [&] {
+    TMemoryStream out;
+    WriteBmp(bitmap, out);
+    return out.Bytes().size();
+  });
+  TMemoryStream in(file);
+  const double read = MedianMs(runs, [&] {
+    in.Seek(0, TSeekOrigin::soBeginning);
+    TBitmap b;
+    ReadBmp(b, in);
+    return b.Bits.size();
+  });
+  // The peer: the same number of bytes copied into a new buffer.
+  const double copy = MedianMs(runs, [&] {
+    std::vector<std::uint8_t> to(file.size());
+    std::memcpy(to.data(), file.data(), file.size());
+    return to.size();
+  });
+  std::printf("%-12s BMP write %7.2f ms  read %7.2f ms  copy %7.2f ms  write/copy %5.2f  read/copy %5.2f\n",
+              img.name.c_str(), write, read, copy, write / copy, read / copy);
+}
+
+}  // namespace
+
+int main() {
+  std::fprintf(stderr, "making the corpus...\n");
+  const std::vector<CorpusImage> corpus = MakeCorpus();
+  std::printf("JPEG, quality 90, baseline, float DCT, from a 32-bit clipboard bitmap; ratio = ours / libjpeg\n");
+  for (const CorpusImage& img : corpus)
+    if (img.colorType == 2 && !img.interlaced) JpegRow(img, img.width > 2000 ? 3 : 9);
+  std::printf("\nBMP of a 32-bit clipboard bitmap, in memory; ratio = ours / a plain copy of the file's bytes\n");
+  for (const CorpusImage& img : corpus)
+    if (img.colorType == 2 && !img.interlaced) BmpRow(img, img.width > 2000 ? 5 : 15);
+  return 0;
+}

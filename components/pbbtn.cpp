@@ -1,57 +1,18 @@
 #include "components/pbbtn.h"
 
-#include <cstring>
 
 namespace {
 
-// Pixels of a 32-bit top-down face, written as blue, green, red, 0.
+// The canvas takes colours with system colours resolved.
 class Face {
  public:
-  explicit Face(TBitmap& bitmap) : b_(bitmap) {}
-  void Put(int x, int y, TColor color) {
-    if (x < 0 || y < 0 || x >= b_.GetWidth() || y >= b_.GetHeight()) return;
-    const TColor c = ResolveColor(color);
-    std::uint8_t* p = b_.ScanLine(y) + 4 * x;
-    p[0] = static_cast<std::uint8_t>(c >> 16);
-    p[1] = static_cast<std::uint8_t>(c >> 8);
-    p[2] = static_cast<std::uint8_t>(c);
-    p[3] = 0;
-  }
-  void Fill(const TRect& r, TColor color) {
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) Put(x, y, color);
-  }
+  explicit Face(TCanvas& canvas) : c_(canvas) {}
+  void Put(int x, int y, TColor color) { c_.SetPixel(x, y, ResolveColor(color)); }
+  void Fill(const TRect& r, TColor color) { c_.FillRect(r, ResolveColor(color)); }
 
  private:
-  TBitmap& b_;
+  TCanvas& c_;
 };
-
-// The colour of pixel (x, y) of any bitmap, counted from the top.
-TColor PixelOf(const TBitmap& bitmap, const std::vector<std::uint8_t>& bottomUp, int rowBytes,
-               int x, int y) {
-  const int bits = bitmap.BitsPerPixel() <= 8 ? bitmap.BitsPerPixel() : 24;
-  const std::uint8_t* row = bottomUp.data() + std::size_t(bitmap.GetHeight() - 1 - y) * rowBytes;
-  if (bits == 24) return MakeColor(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-  const int perByte = 8 / bits;
-  const int index = (row[x / perByte] >> ((perByte - 1 - x % perByte) * bits)) & ((1 << bits) - 1);
-  if (index >= static_cast<int>(bitmap.Colors.size())) return clBlack;
-  const TRGBQuad& q = bitmap.Colors[static_cast<std::size_t>(index)];
-  return MakeColor(q.rgbRed, q.rgbGreen, q.rgbBlue);
-}
-
-// The picture stretched to fill the face, each face pixel taking the source pixel it falls on.
-void StretchDraw(Face& face, int width, int height, const TBitmap& picture) {
-  const int bits = picture.BitsPerPixel() <= 8 ? picture.BitsPerPixel() : 24;
-  const std::vector<std::uint8_t> pixels = picture.BottomUpPixels(bits);
-  const int rowBytes = static_cast<int>(DibRowBytes(picture.GetWidth(), bits));
-  for (int y = 0; y < height; ++y) {
-    const int sy = static_cast<int>(std::int64_t{y} * picture.GetHeight() / height);
-    for (int x = 0; x < width; ++x) {
-      const int sx = static_cast<int>(std::int64_t{x} * picture.GetWidth() / width);
-      face.Put(x, y, PixelOf(picture, pixels, rowBytes, sx, sy));
-    }
-  }
-}
 
 // The class library's 3-D frame: `width` rings, top and left in one colour, bottom and right
 // in the other; `r` ends inside the rings.
@@ -85,12 +46,11 @@ void TPbBtn::Set_Picture(const TBitmap& picture) {
   Notify(TProp::Picture);
 }
 
-void TPbBtn::Paint(TBitmap& face) const {
-  face = TBitmap(Width(), -Height(), 32);
-  Face f(face);
+void TPbBtn::Paint(TCanvas& canvas) const {
+  Face f(canvas);
   TRect r{0, 0, Width(), Height()};
   const bool picture = picture_ && !picture_->GetEmpty();
-  if (picture) StretchDraw(f, Width(), Height(), *picture_);
+  if (picture) canvas.StretchDraw(r, *picture_);
   Bevel(f, r, BevelOuter(), BevelWidth);
   Frame3D(f, r, Color(), Color(), BorderWidth);
   Bevel(f, r, BevelInner, BevelWidth);

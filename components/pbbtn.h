@@ -5,12 +5,8 @@
 #include <memory>
 
 #include "imaging/bitmap.h"
+#include "imaging/canvas.h"
 #include "ui/extctrls.h"
-
-struct TRect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  bool operator==(const TRect&) const = default;
-};
 
 // Text flags of the caption, with the values of the system's text drawing.
 constexpr unsigned kDtLeft = 0x00, kDtCenter = 0x01, kDtRight = 0x02, kDtVCenter = 0x04,
@@ -25,10 +21,10 @@ class TPbBtn : public TCustomPanel {
   // Copies the picture into the button and repaints.
   void Set_Picture(const TBitmap& picture);
 
-  // Paints the face into `face` (32 bits, top-down, the button's size): picture and bevels,
-  // or the plain panel. The caption is not drawn here: the platform draws it into
-  // CaptionRect(textHeight) with CaptionFlags(), without background.
-  void Paint(TBitmap& face) const;
+  // Paints the face onto `canvas` (of the button's size): picture and bevels, or the plain
+  // panel. The caption is not drawn here: the platform draws it into CaptionRect(textHeight)
+  // with CaptionFlags(), without background.
+  void Paint(TCanvas& canvas) const;
   // The caption's rectangle inside all frames, for a font whose "W" is `textHeight` high.
   TRect CaptionRect(int textHeight) const;
   unsigned CaptionFlags() const;

@@ -107,8 +107,9 @@ class PbBtnPeer : public TWin32Peer {
  private:
   void Paint() {
     PaintScope paint(Handle());
-    TBitmap face;
-    button_.Paint(face);
+    TCanvas canvas(button_.Width(), button_.Height());
+    button_.Paint(canvas);
+    const TBitmap& face = canvas.Surface();
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = face.GetWidth();

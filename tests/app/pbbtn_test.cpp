@@ -12,10 +12,7 @@ class PbBtnTest : public ::testing::Test {
   PbBtnTest() { SetApplication(&app_); }
   ~PbBtnTest() override { SetApplication(nullptr); }
 
-  TColor PixelAt(const TBitmap& face, int x, int y) {
-    const std::uint8_t* p = face.ScanLine(y) + 4 * x;
-    return MakeColor(p[2], p[1], p[0]);
-  }
+  TColor PixelAt(const TCanvas& face, int x, int y) { return face.Pixel(x, y); }
 
   THeadlessPlatform platform_;
   TApplication app_{platform_};
@@ -28,7 +25,7 @@ const TColor kShadow = ResolveColor(clBtnShadow);
 TEST_F(PbBtnTest, WithoutPictureItIsARaisedPanel) {
   button_.SetBounds(0, 0, 6, 5);
   button_.SetColor(clRed);
-  TBitmap face;
+  TCanvas face(button_.Width(), button_.Height());
   button_.Paint(face);
   // Rows of the face: W white, S shadow, R red.
   const char* expected[] = {"WWWWWS", "WRRRRS", "WRRRRS", "WRRRRS", "SSSSSS"};
@@ -55,7 +52,7 @@ TEST_F(PbBtnTest, PictureIsStretchedUnderTheBevels) {
   button_.BevelWidth = 2;
   button_.Set_Picture(picture);
   button_.SetBevelOuter(TBevelCut::bvLowered);
-  TBitmap face;
+  TCanvas face(button_.Width(), button_.Height());
   button_.Paint(face);
   EXPECT_EQ(PixelAt(face, 0, 0), kShadow);   // lowered: shadow on top and left
   EXPECT_EQ(PixelAt(face, 1, 1), kShadow);

@@ -233,5 +233,15 @@ void TPNGObject::AssignTo(TGraphic& destination) const {
     png->AssignPNG(*this);
     return;
   }
+  // A bitmap gets the pixel buffer at its own depth; the alpha plane is not carried over, and
+  // a colour-key image marks its bitmap transparent in that colour.
+  if (auto* bitmap = dynamic_cast<TBitmap*>(&destination); bitmap && HeaderPresent()) {
+    *bitmap = ImageBitmap();
+    if (GetTransparencyMode() == TPNGTransparencyMode::ptmBit) {
+      bitmap->Transparent = true;
+      bitmap->TransparentColor = GetTransparentColor();
+    }
+    return;
+  }
   TGraphic::AssignTo(destination);
 }

@@ -3,7 +3,10 @@
 // chunk holds the decoded image.
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "imaging/canvas.h"
+#include "imaging/dib.h"
 #include "imaging/graphic.h"
 #include "png/pngpointerlist.h"
 
@@ -14,6 +17,8 @@ class TChunkIHDR;
 extern const std::uint8_t kPngSignature[8];
 
 enum class TInterlaceMethod { imNone, imAdam7 };
+
+enum class TPNGTransparencyMode { ptmNone, ptmBit, ptmPartial };
 
 enum TFilter : std::uint8_t { pfNone, pfSub, pfUp, pfAverage, pfPaeth };
 // A set of filters, one bit per TFilter.
@@ -72,8 +77,29 @@ class TPNGObject : public TGraphic {
   std::uint32_t MaxIdatSize() const { return maxIdatSize_; }
   void AddtEXt(const std::string& keyword, const std::string& text);
   void AddzTXt(const std::string& keyword, const std::string& text);
-  // Drops the cached platform palette, whenever the colour table may have changed.
-  void DeletePaletteHandle() {}
+  // Drops the cached palette, whenever the colour table may have changed.
+  void DeletePaletteHandle() { palette_.clear(); }
+
+  // Drawing and transparency. Draw stretches opaque and colour-key images into `r` and blends
+  // partially transparent ones at their own size from r's top-left corner.
+  void Draw(TCanvas& canvas, const TRect& r) const;
+  void DrawPartialTrans(TCanvas& canvas, const TRect& r) const;
+  TPNGTransparencyMode GetTransparencyMode() const;
+  bool GetTransparent() const { return GetTransparencyMode() != TPNGTransparencyMode::ptmNone; }
+  // RGB, red in the low byte; 0 without a tRNS chunk (or a header).
+  std::uint32_t GetTransparentColor() const;
+  void SetTransparentColor(std::uint32_t colour);
+  void RemoveTransparency();
+  void CreateAlpha();
+  // The 256 colour-table entries for grayscale and palette images (kept until the table
+  // changes); empty for the other colour types.
+  const std::vector<TRGBQuad>& GetPalette();
+  // The image as the clipboard gets it: drawn onto a white 32-bit bitmap of its size.
+  TBitmap SaveToClipboardFormat() const;
+  // The pixel buffer as a bitmap of its own depth, colour table included.
+  TBitmap ImageBitmap() const;
+  std::uint32_t GetPixels(int x, int y) const;
+  void SetPixels(int x, int y, std::uint32_t colour);
 
   TPNGList& Chunks() { return chunks_; }
   const TPNGList& Chunks() const { return chunks_; }
@@ -87,5 +113,6 @@ class TPNGObject : public TGraphic {
  private:
   void LoadChunks(TStream& stream);
   mutable TPNGList chunks_;
+  std::vector<TRGBQuad> palette_;
   std::uint32_t maxIdatSize_ = 65535;
 };

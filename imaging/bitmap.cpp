@@ -123,3 +123,11 @@ void TBitmap::PaletteTo24(std::uint8_t* out, std::uint32_t outRow) const {
     }
   }
 }
+
+void TBitmap::Assign(const TGraphic& source) {
+  if (const auto* b = dynamic_cast<const TBitmap*>(&source)) {
+    if (b != this) *this = *b;
+    return;
+  }
+  TGraphic::Assign(source);
+}

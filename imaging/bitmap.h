@@ -3,6 +3,7 @@
 // and what the PNG codec encodes from. Rows are 4-byte aligned and stored bottom-up, or top-down
 // when the height is negative.
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "imaging/dib.h"
@@ -15,6 +16,8 @@ class TBitmap : public TGraphic {
   // top-down. Palette formats get a colour table of 2^bits black entries.
   TBitmap(int width, int height, int bitsPerPixel);
 
+  // A bitmap is copied; other pictures give their bitmap (AssignTo).
+  void Assign(const TGraphic& source) override;
   bool GetEmpty() const override { return width_ == 0 || height_ == 0; }
   int GetWidth() const override { return width_; }
   int GetHeight() const override { return height_ < 0 ? -height_ : height_; }
@@ -24,6 +27,7 @@ class TBitmap : public TGraphic {
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) const override;
   const char* ClassName() const override { return "TBitmap"; }
+  std::unique_ptr<TGraphic> NewOfSameClass() const override { return std::make_unique<TBitmap>(); }
 
   int BitsPerPixel() const { return bits_; }
   // The height as stored: negative for top-down rows.

@@ -1,6 +1,7 @@
 #pragma once
 // The base of the picture classes (bitmap, JPEG, PNG): what a picture holder, an image control
 // and the clipboard need of any picture.
+#include <memory>
 #include <string>
 
 class TStream;
@@ -28,4 +29,6 @@ class TGraphic {
 
   // The class name used in the assign error, e.g. "TBitmap".
   virtual const char* ClassName() const = 0;
+  // A new, empty picture of the same class (the picture holder copies pictures through it).
+  virtual std::unique_ptr<TGraphic> NewOfSameClass() const = 0;
 };

@@ -5,14 +5,7 @@
 #include <filesystem>
 
 #include "imaging/exception.h"
-
-namespace {
-
-std::filesystem::path PathFromUtf8(const std::string& utf8Name) {
-  return std::filesystem::path(std::u8string(utf8Name.begin(), utf8Name.end()));
-}
-
-}  // namespace
+#include "imaging/utf8path.h"
 
 std::int64_t TStream::Remaining() {
   const std::int64_t pos = Position();
@@ -54,8 +47,8 @@ TFileStream::TFileStream(const std::string& utf8Name, TFileMode mode) {
   const bool create = mode == TFileMode::fmCreate;
   const auto flags = std::ios::binary | (create ? std::ios::out | std::ios::trunc : std::ios::in);
   if (!file_.open(PathFromUtf8(utf8Name), flags)) {
-    if (create) throw EFCreateError("Cannot create file \"" + utf8Name + "\".");
-    throw EFOpenError("Cannot open file \"" + utf8Name + "\".");
+    if (create) throw EFCreateError("ファイル " + utf8Name + " を作成できません");
+    throw EFOpenError("ファイル " + utf8Name + " は開けません");
   }
 }
 

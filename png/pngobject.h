@@ -2,6 +2,7 @@
 // The PNG picture: an ordered list of chunks, read from and written to a stream, whose header
 // chunk holds the decoded image.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,7 @@ class TPNGObject : public TGraphic {
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) const override;
   const char* ClassName() const override { return "TPNGObject"; }
+  std::unique_ptr<TGraphic> NewOfSameClass() const override { return std::make_unique<TPNGObject>(); }
 
   bool HeaderPresent() const;
   TChunkIHDR& GetHeader() const;

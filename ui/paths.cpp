@@ -23,15 +23,6 @@ bool Match(const char* n, const char* m) {
 
 }  // namespace
 
-std::filesystem::path PathFromUtf8(const std::string& text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path& path) {
-  const std::u8string s = path.u8string();
-  return std::string(s.begin(), s.end());
-}
-
 bool MatchesMask(const std::string& name, const std::string& mask) {
   return Match(name.c_str(), mask.c_str());
 }

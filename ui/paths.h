@@ -1,11 +1,8 @@
 #pragma once
-// UTF-8 path texts and the file system: the program keeps paths as UTF-8 strings and turns them
-// into the system's own form only here.
-#include <filesystem>
+// File names in the lists: masks and order. UTF-8 paths come from imaging/utf8path.h.
 #include <string>
 
-std::filesystem::path PathFromUtf8(const std::string& text);
-std::string Utf8FromPath(const std::filesystem::path& path);
+#include "imaging/utf8path.h"
 
 // Case-insensitive match of a file name against a mask of *, ? and plain characters; the case
 // of ASCII letters is ignored, every other byte must be equal.

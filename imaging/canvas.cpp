@@ -1,6 +1,7 @@
 #include "imaging/canvas.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -62,25 +63,53 @@ void TCanvas::FillRect(const TRect& r, TCanvasColor color) {
     for (int x = std::max(r.left, 0); x < std::min(r.right, Width()); ++x) SetPixel(x, y, color);
 }
 
+// Each target column's source column is worked out once; rows of 24- and 32-bit pictures are
+// read in place, others pixel by pixel.
 template <class Put>
 void TCanvas::Stretch(const TRect& r, const TBitmap& picture, Put put) {
   const int w = r.Width(), h = r.Height();
   if (w <= 0 || h <= 0 || picture.GetEmpty()) return;
+  const int x0 = std::max(r.left, 0), x1 = std::min(r.right, Width());
+  if (x0 >= x1) return;
+  std::vector<int> columns(static_cast<std::size_t>(x1 - x0));
+  for (int x = x0; x < x1; ++x)
+    columns[static_cast<std::size_t>(x - x0)] = static_cast<int>(std::int64_t{x - r.left} * picture.GetWidth() / w);
+  const int bits = picture.BitsPerPixel();
+  const bool plain = bits == 24 || (bits == 32 && !(picture.Masks[0] | picture.Masks[1] | picture.Masks[2]));
+  const int step = bits / 8;
   for (int y = std::max(r.top, 0); y < std::min(r.bottom, Height()); ++y) {
     const int sy = static_cast<int>(std::int64_t{y - r.top} * picture.GetHeight() / h);
-    for (int x = std::max(r.left, 0); x < std::min(r.right, Width()); ++x) {
-      const int sx = static_cast<int>(std::int64_t{x - r.left} * picture.GetWidth() / w);
-      put(x, y, BitmapPixel(picture, sx, sy));
+    std::uint8_t* out = surface_.ScanLine(y) + 4 * x0;
+    const std::uint8_t* row = picture.ScanLine(sy);
+    for (int x = x0; x < x1; ++x, out += 4) {
+      const int sx = columns[static_cast<std::size_t>(x - x0)];
+      if (plain) {
+        const std::uint8_t* p = row + sx * step;
+        put(out, p[2] | (p[1] << 8) | (std::uint32_t{p[0]} << 16));
+      } else {
+        put(out, BitmapPixel(picture, sx, sy));
+      }
     }
   }
 }
 
+namespace {
+
+inline void Store(std::uint8_t* p, TCanvasColor color) {
+  p[0] = static_cast<std::uint8_t>(color >> 16);
+  p[1] = static_cast<std::uint8_t>(color >> 8);
+  p[2] = static_cast<std::uint8_t>(color);
+  p[3] = 0;
+}
+
+}  // namespace
+
 void TCanvas::StretchDraw(const TRect& r, const TBitmap& picture) {
-  Stretch(r, picture, [this](int x, int y, TCanvasColor c) { SetPixel(x, y, c); });
+  Stretch(r, picture, [](std::uint8_t* p, TCanvasColor c) { Store(p, c); });
 }
 
 void TCanvas::StretchDrawKeyed(const TRect& r, const TBitmap& picture, TCanvasColor key) {
-  Stretch(r, picture, [this, key](int x, int y, TCanvasColor c) {
-    if (c != key) SetPixel(x, y, c);
+  Stretch(r, picture, [key](std::uint8_t* p, TCanvasColor c) {
+    if (c != key) Store(p, c);
   });
 }

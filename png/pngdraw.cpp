@@ -1,5 +1,7 @@
 // Putting the image on a canvas: opaque and colour-key images stretched into the rectangle,
 // partially transparent ones blended at their own size.
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "imaging/bitmap.h"
@@ -23,6 +25,21 @@ inline void BlendPixel(std::uint8_t* w, int b, int g, int r, int a) {
   w[0] = Blend(b, w[0], a);
   w[1] = Blend(g, w[1], a);
   w[2] = Blend(r, w[2], a);
+}
+
+// Copies a w x h area between two canvases, row by row; what lies outside either is left out.
+void CopyArea(const TCanvas& from, int fx, int fy, TCanvas& to, int tx, int ty, std::uint32_t w,
+              std::uint32_t h) {
+  for (std::uint32_t y = 0; y < h; ++y) {
+    const int sy = fy + static_cast<int>(y), dy = ty + static_cast<int>(y);
+    if (sy < 0 || dy < 0 || sy >= from.Height() || dy >= to.Height()) continue;
+    int x0 = 0, x1 = static_cast<int>(w);
+    x0 = std::max({x0, -fx, -tx});
+    x1 = std::min({x1, from.Width() - fx, to.Width() - tx});
+    if (x0 >= x1) continue;
+    std::memcpy(to.Surface().ScanLine(dy) + 4 * (tx + x0), from.Surface().ScanLine(sy) + 4 * (fx + x0),
+                4 * static_cast<std::size_t>(x1 - x0));
+  }
 }
 
 int IndexAt(const std::uint8_t* row, int bits, std::uint32_t x) {
@@ -56,10 +73,7 @@ void TPNGObject::DrawPartialTrans(TCanvas& canvas, const TRect& r) const {
   if (std::uint64_t{width} * height * 4 > PngLimits::kMaxImageBytes)
     RaiseError<EPNGOutMemory>(EPNGOutMemoryText);
   TCanvas work(static_cast<int>(width), static_cast<int>(height), 0);
-  for (std::uint32_t y = 0; y < height; ++y)
-    for (std::uint32_t x = 0; x < width; ++x)
-      work.SetPixel(static_cast<int>(x), static_cast<int>(y),
-                    canvas.Pixel(r.left + static_cast<int>(x), r.top + static_cast<int>(y)));
+  CopyArea(canvas, r.left, r.top, work, 0, 0, width, height);
 
   const int bits = h.BitmapInfo.bmiHeader.biBitCount;
   const std::uint8_t type = h.IHDRData.ColorType;
@@ -82,10 +96,7 @@ void TPNGObject::DrawPartialTrans(TCanvas& canvas, const TRect& r) const {
       }
     }
   }
-  for (std::uint32_t y = 0; y < height; ++y)
-    for (std::uint32_t x = 0; x < width; ++x)
-      canvas.SetPixel(r.left + static_cast<int>(x), r.top + static_cast<int>(y),
-                      work.Pixel(static_cast<int>(x), static_cast<int>(y)));
+  CopyArea(work, 0, 0, canvas, r.left, r.top, width, height);
 }
 
 TBitmap TPNGObject::SaveToClipboardFormat() const {

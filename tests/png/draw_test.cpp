@@ -117,6 +117,19 @@ TEST(Draw, OneBitPaletteBlendsExactlyItsWidth) {
     }
 }
 
+TEST(Draw, ImagesPartlyOffTheCanvasAreCut) {
+  const auto png = GreyRow(0, {255, 255, 255, 255});  // black, opaque
+  for (const TRect& at : {TRect{-2, 0, 2, 1}, TRect{1, 0, 5, 1}}) {
+    TCanvas canvas(3, 2, kWhite);
+    png->Draw(canvas, at);
+    for (int x = 0; x < 3; ++x) {
+      const bool covered = x >= at.left && x < at.left + 4;
+      EXPECT_EQ(canvas.Pixel(x, 0), covered ? 0u : kWhite) << at.left << ": " << x;
+      EXPECT_EQ(canvas.Pixel(x, 1), kWhite) << at.left << ": " << x;
+    }
+  }
+}
+
 TEST(Draw, IndexPastThePaletteIsAnError) {
   FileOptions o;
   o.plte = {1, 2, 3};

@@ -6,15 +6,18 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
 #include "imaging/bitmap.h"
 #include "imaging/bmpfile.h"
+#include "imaging/canvas.h"
 #include "imaging/jpegimage.h"
 #include "imaging/stream.h"
 #include "tools/bench/corpus.h"
 #include "tools/bench/jpegpeer.h"
+#include "png/pngobject.h"
 
 namespace {
 
@@ -109,6 +112,23 @@ void BmpRow(const CorpusImage& img, int runs) {
               img.name.c_str(), write, read, copy, write / copy, read / copy);
 }
 
+// Draws a 1920 x 1080 PNG onto a canvas of its size in each transparency mode: opaque, colour
+// key (tRNS) and partial (an alpha channel).
+void DrawRow(const CorpusImage& img, const char* mode, int runs) {
+  TMemoryStream file(img.file);
+  TPNGObject png;
+  png.LoadFromStream(file);
+  if (std::string(mode) == "colour key") png.SetTransparentColor(0xF0F0F0);
+  TCanvas canvas(static_cast<int>(img.width), static_cast<int>(img.height), 0x0000FF);
+  const TRect all{0, 0, static_cast<int>(img.width), static_cast<int>(img.height)};
+  const double ms = MedianMs(runs, [&] {
+    png.Draw(canvas, all);
+    return static_cast<std::size_t>(canvas.Pixel(1, 1));
+  });
+  std::printf("%-18s %-11s %8.2f ms  %6.0f Mpixel/s\n", img.name.c_str(), mode, ms,
+              double(img.width) * img.height / 1e6 / (ms / 1000));
+}
+
 }  // namespace
 
 int main() {
@@ -120,5 +140,14 @@ int main() {
   std::printf("\nBMP of a 32-bit clipboard bitmap, in memory; ratio = ours / a plain copy of the file's bytes\n");
   for (const CorpusImage& img : corpus)
     if (img.colorType == 2 && !img.interlaced) BmpRow(img, img.width > 2000 ? 5 : 15);
+  std::printf("\nPNG drawing onto a canvas of the picture's size\n");
+  for (const CorpusImage& img : corpus) {
+    if (img.interlaced || img.width != 1920) continue;
+    if (img.name == "screenshot") {
+      DrawRow(img, "opaque", 9);
+      DrawRow(img, "colour key", 9);
+    }
+    if (img.name == "screenshot-alpha") DrawRow(img, "partial", 9);
+  }
   return 0;
 }

@@ -184,6 +184,22 @@ TEST(Jpeg, TheHeaderIsReadAtLoadAndThePixelsOnFirstNeed) {
   }
 }
 
+TEST(Jpeg, HugeDimensionsAreRefusedBeforeAnythingIsAllocated) {
+  TJPEGImage source;
+  source.Assign(Picture(8, 8, 24));
+  Bytes file = Save(source);
+  // The frame header (SOF0): length, precision, then height and width.
+  std::size_t sof = 0;
+  for (std::size_t i = 0; i + 1 < file.size(); ++i)
+    if (file[i] == 0xFF && file[i + 1] == 0xC0) sof = i;
+  ASSERT_NE(sof, 0u);
+  file[sof + 5] = 0xFD, file[sof + 6] = 0xE8;  // 65000 rows
+  file[sof + 7] = 0xFD, file[sof + 8] = 0xE8;  // 65000 columns
+  const TJPEGImage jpeg = Load(file);
+  EXPECT_EQ(jpeg.GetWidth(), 65000);
+  EXPECT_THROW(jpeg.Bitmap(), EOutOfMemory);
+}
+
 TEST(Jpeg, FilesThatAreNotJpegAreRefusedWithTheLibrarysCode) {
   const Bytes cases[] = {
       {0x00, 0x01, 0x02},                    // no start of image

@@ -2,7 +2,9 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include <jpeglib.h>
@@ -67,26 +69,58 @@ class Compressor {
     cinfo.err = &err.pub;
     jpeg_create_compress(&cinfo);
   }
-  ~Compressor() {
-    jpeg_destroy_compress(&cinfo);
-    std::free(buffer);
-  }
+  ~Compressor() { jpeg_destroy_compress(&cinfo); }
   Compressor(const Compressor&) = delete;
   Compressor& operator=(const Compressor&) = delete;
   [[noreturn]] void Raise() const { throw EJPEG(err.code); }
 
   jpeg_compress_struct cinfo{};
   ErrorManager err;
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
+  jpeg_destination_mgr destination{};
+  std::vector<std::uint8_t> out;  // the file, written straight into it
 };
+
+// The library writes the file straight into the compressor's vector, which grows as needed.
+// Running out of memory there becomes the library's own error.
+Compressor& Owner(j_compress_ptr cinfo) { return *static_cast<Compressor*>(cinfo->client_data); }
+
+bool Grow(j_compress_ptr cinfo, std::size_t used) {
+  Compressor& c = Owner(cinfo);
+  try {
+    c.out.resize(std::max<std::size_t>(c.out.size() * 2, 1 << 16));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  c.destination.next_output_byte = c.out.data() + used;
+  c.destination.free_in_buffer = c.out.size() - used;
+  return true;
+}
+
+extern "C" void InitDestination(j_compress_ptr cinfo) {
+  if (!Grow(cinfo, 0)) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+}
+
+extern "C" boolean EmptyOutputBuffer(j_compress_ptr cinfo) {
+  // Called when the buffer is full: all of it is used.
+  if (!Grow(cinfo, Owner(cinfo).out.size())) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+  return TRUE;
+}
+
+extern "C" void TermDestination(j_compress_ptr cinfo) {
+  Compressor& c = Owner(cinfo);
+  c.out.resize(c.out.size() - c.destination.free_in_buffer);
+}
 
 // The library's calls, each function arming the jump for its own frame, which holds nothing
 // that needs destroying.
 void RunCompress(Compressor& c, int width, int height, int quality, int components,
                  J_COLOR_SPACE space, JSAMPROW* rows) {
   if (setjmp(c.err.jump)) c.Raise();
-  jpeg_mem_dest(&c.cinfo, &c.buffer, &c.size);
+  c.cinfo.client_data = &c;
+  c.destination.init_destination = InitDestination;
+  c.destination.empty_output_buffer = EmptyOutputBuffer;
+  c.destination.term_destination = TermDestination;
+  c.cinfo.dest = &c.destination;
   c.cinfo.image_width = static_cast<JDIMENSION>(width);
   c.cinfo.image_height = static_cast<JDIMENSION>(height);
   c.cinfo.input_components = components;
@@ -172,7 +206,7 @@ std::vector<std::uint8_t> CompressJpeg(const TBitmap& bitmap, int quality) {
   const bool four = direct && bitmap.BitsPerPixel() == 32;
   Compressor c;
   RunCompress(c, width, height, quality, four ? 4 : 3, four ? JCS_EXT_BGRX : JCS_EXT_BGR, rows.data());
-  return std::vector<std::uint8_t>(c.buffer, c.buffer + c.size);
+  return std::move(c.out);
 }
 
 TJpegHeader ReadJpegHeader(const std::vector<std::uint8_t>& data) {

@@ -1,8 +1,6 @@
 // Picture benchmark: JPEG encode and decode through the program's JPEG class against libjpeg
 // called directly with the same settings, and BMP write and read against a plain copy of the
 // same bytes. Not a test: it asserts nothing and only reports medians and ratios.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -15,40 +13,12 @@
 #include "imaging/canvas.h"
 #include "imaging/jpegimage.h"
 #include "imaging/stream.h"
+#include "tools/bench/benchutil.h"
 #include "tools/bench/corpus.h"
 #include "tools/bench/jpegpeer.h"
 #include "png/pngobject.h"
 
 namespace {
-
-volatile std::size_t sink;
-
-double MedianMs(int runs, const std::function<std::size_t()>& f) {
-  sink = f();
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    const auto t0 = std::chrono::steady_clock::now();
-    sink = f();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
-
-// The picture as the clipboard gives it on a true-colour display.
-TBitmap ClipboardBitmap(const CorpusImage& img) {
-  TBitmap b(static_cast<int>(img.width), static_cast<int>(img.height), 32);
-  for (std::uint32_t y = 0; y < img.height; ++y) {
-    std::uint8_t* row = b.ScanLine(static_cast<int>(y));
-    const std::uint8_t* src = img.pixels.data() + std::size_t{y} * img.width * 3;
-    for (std::uint32_t x = 0; x < img.width; ++x) {
-      row[4 * x] = src[3 * x + 2];
-      row[4 * x + 1] = src[3 * x + 1];
-      row[4 * x + 2] = src[3 * x];
-    }
-  }
-  return b;
-}
 
 void JpegRow(const CorpusImage& img, int runs) {
   const auto shared = std::make_shared<const TBitmap>(ClipboardBitmap(img));

@@ -1,8 +1,6 @@
 // Codec benchmark: decodes and encodes a generated corpus with the program's PNG codec and, in
 // the same process, with libpng, libspng, stb_image, lodepng and zlib alone, and prints median
 // times and their ratios. Not a test: it asserts nothing and only reports.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -12,24 +10,11 @@
 #include "imaging/bitmap.h"
 #include "imaging/stream.h"
 #include "png/pngobject.h"
+#include "tools/bench/benchutil.h"
 #include "tools/bench/corpus.h"
 #include "tools/bench/peers.h"
 
 namespace {
-
-volatile std::size_t sink;
-
-double MedianMs(int runs, const std::function<std::size_t()>& f) {
-  sink = f();  // warm-up
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    const auto t0 = std::chrono::steady_clock::now();
-    sink = f();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
 
 std::size_t Channels(int colorType) { return colorType == 6 ? 4 : colorType == 3 ? 1 : 3; }
 
@@ -69,20 +54,6 @@ void DecodeRow(const CorpusImage& img, int runs) {
   const double mb = double(img.width) * img.height * Channels(img.colorType) / 1e6;
   std::printf("%-24s %8.2f %7.0f | %6.2f %6.2f %6.2f %6.2f | %5.2f\n", img.name.c_str(), ours,
               mb / (ours / 1000), ours / libpng, ours / spng, ours / stb, ours / lode, ours / zlib);
-}
-
-TBitmap ClipboardBitmap(const CorpusImage& img) {
-  TBitmap b(static_cast<int>(img.width), static_cast<int>(img.height), 32);
-  for (std::uint32_t y = 0; y < img.height; ++y) {
-    std::uint8_t* row = b.ScanLine(static_cast<int>(y));
-    const std::uint8_t* src = img.pixels.data() + std::size_t{y} * img.width * 3;
-    for (std::uint32_t x = 0; x < img.width; ++x) {
-      row[4 * x] = src[3 * x + 2];
-      row[4 * x + 1] = src[3 * x + 1];
-      row[4 * x + 2] = src[3 * x];
-    }
-  }
-  return b;
 }
 
 Bytes SubFiltered(const CorpusImage& img) {

@@ -94,7 +94,9 @@ void TDirectoryListBox::ReadTree() {
 
 void TDirectoryListBox::UserOpen(int index) {
   if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  Application().Dispatch([=, this] { SetDirectory(items_[static_cast<std::size_t>(index)].path); });
+  // A copy: moving re-reads the entries.
+  const std::string target = items_[static_cast<std::size_t>(index)].path;
+  Application().Dispatch([&] { SetDirectory(target); });
 }
 
 void TFileListBox::SetDirectory(const std::string& path) {

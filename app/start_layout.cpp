@@ -35,6 +35,11 @@ TStart::TStart() : TForm("Start") {
   LayOut();
   LayOutMenus();
   ConnectHandlers();
+  TabOrder = {&EdFname,           &EdDummy,      &UpDown1,  &RadioGroup1,    &CBSeque,
+              &BtnReset,          &Button3,      &EdNumber, &RadioGroup2,    &DriveComboBox1,
+              &DirectoryListBox1, &FileListBox1, &PbBtn1,   &PbSave,         &BtnCopy,
+              &Memo1,             &CoolBar1,     &CBAutoSave, &CBView,       &CBSave,
+              &CBOverWrite};
 }
 
 void TStart::LayOut() {

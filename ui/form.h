@@ -2,6 +2,7 @@
 // A top-level window: caption, client size, border, placement, main menu, and showing it
 // plainly or modally.
 #include <functional>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -25,6 +26,8 @@ class TForm : public TControl {
   TPosition Position = TPosition::poDesigned;
   TBorderStyle BorderStyle = TBorderStyle::bsSizeable;
   TMainMenu* Menu = nullptr;
+  // The order Tab walks through the controls; empty: the order they were made in.
+  std::vector<TControl*> TabOrder;
   TNotifyEvent OnCreate;
   TCloseEvent OnClose;
 

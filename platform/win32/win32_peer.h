@@ -18,6 +18,8 @@ class TWin32Peer : public TControlPeer {
 
   HWND Handle() const { return handle_; }
   TControl& Control() const { return control_; }
+  // The window that takes the keyboard focus for the control.
+  virtual HWND FocusWindow() const { return handle_; }
   // Shows the model's current state in full (after creation).
   void ApplyAll();
   void Changed(TProp what) override;

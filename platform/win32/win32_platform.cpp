@@ -8,6 +8,7 @@
 #include "platform/win32/win32_stdpeers.h"
 #include "platform/win32/win32_text.h"
 #include "ui/application.h"
+#include "ui/keyboard.h"
 
 namespace {
 
@@ -19,6 +20,23 @@ void CreateChildren(TControl& parent, HWND parentWindow) {
     raw->ApplyAll();
     CreateChildren(*child, raw->Handle());
   }
+}
+
+TForm* FormOfWindow(HWND window) {
+  TWin32Peer* peer = window ? PeerOfWindow(GetAncestor(window, GA_ROOT)) : nullptr;
+  return peer ? dynamic_cast<TForm*>(&peer->Control()) : nullptr;
+}
+
+void FocusControl(TControl* control) {
+  if (!control) return;
+  if (auto* peer = dynamic_cast<TWin32Peer*>(control->Peer())) SetFocus(peer->FocusWindow());
+}
+
+// One message of a loop: the keyboard's own work first.
+void DispatchOne(MSG& msg) {
+  if (TranslateKeyboard(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
 }
 
 HWND ActiveOwner() {
@@ -46,6 +64,25 @@ class OpenClipboardScope {
 
 }  // namespace
 
+bool TranslateKeyboard(const MSG& msg) {
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+    TForm* form = FormOfWindow(msg.hwnd);
+    if (!form) return false;
+    TWin32Peer* peer = PeerOfWindow(GetFocus());
+    const TControl* current = peer ? &peer->Control() : nullptr;
+    FocusControl(NextInTabOrder(*form, current, GetKeyState(VK_SHIFT) & 0x8000));
+    return true;
+  }
+  if (msg.message == WM_SYSCHAR && msg.wParam < 128) {
+    TForm* form = FormOfWindow(msg.hwnd);
+    TControl* target = form ? MnemonicTarget(*form, static_cast<char>(msg.wParam)) : nullptr;
+    if (!target) return false;  // the menu bar may have the letter
+    PressMnemonic(*target);
+    return true;
+  }
+  return false;
+}
+
 TWin32Platform::TWin32Platform() {
   INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&init);
@@ -63,6 +100,7 @@ void TWin32Platform::ShowForm(TForm& form) {
   if (HWND h = HandleOf(form)) {
     ShowWindow(h, SW_SHOW);
     UpdateWindow(h);
+    FocusControl(NextInTabOrder(form, nullptr, false));
   }
 }
 
@@ -79,6 +117,7 @@ void TWin32Platform::ShowModal(TForm& form) {
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(dialog, SW_SHOW);
   SetForegroundWindow(dialog);
+  FocusControl(NextInTabOrder(form, nullptr, false));
   MSG msg;
   bool quit = false;
   while (form.Showing()) {
@@ -86,8 +125,7 @@ void TWin32Platform::ShowModal(TForm& form) {
       quit = true;
       break;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchOne(msg);
   }
   if (owner) EnableWindow(owner, TRUE);
   ShowWindow(dialog, SW_HIDE);
@@ -97,10 +135,7 @@ void TWin32Platform::ShowModal(TForm& form) {
 
 void TWin32Platform::Run() {
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
 }
 
 void TWin32Platform::Terminate() { PostQuitMessage(0); }

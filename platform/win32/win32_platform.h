@@ -3,6 +3,12 @@
 // clipboard and the drives.
 #include "ui/platform.h"
 
+struct tagMSG;
+
+// Tab, Shift+Tab and Alt with a letter, done for the forms before the message is dispatched;
+// true when the message was used up. Every message loop of the program calls it.
+bool TranslateKeyboard(const tagMSG& msg);
+
 class TWin32Platform : public TPlatform {
  public:
   TWin32Platform();

@@ -171,6 +171,12 @@ class RadioGroupPeer : public TWin32Peer {
   void OnCommand(WORD code, int part) override {
     if (code == BN_CLICKED && part >= 0 && !applying_) group_.UserSelect(part);
   }
+  // The checked radio button, or the first one.
+  HWND FocusWindow() const override {
+    const int i = group_.ItemIndex();
+    if (buttons_.empty()) return Handle();
+    return buttons_[i >= 0 && i < static_cast<int>(buttons_.size()) ? static_cast<std::size_t>(i) : 0];
+  }
   HBRUSH OnCtlColor(HDC dc) override {
     SetTextColor(dc, ToColorRef(group_.Font().Color));
     SetBkColor(dc, ToColorRef(group_.Color()));

@@ -223,6 +223,27 @@ TEST_F(WindowTest, PictureButtonClicksWhilePressed) {
   EXPECT_NE(GetCapture(), button);
 }
 
+TEST_F(WindowTest, TabAndMnemonicsWorkOnTheRealWindows) {
+  ShowWindow(main_, SW_SHOW);
+  SetForegroundWindow(main_);
+  HWND name = HandleOf(start_->EdFname);
+  SetFocus(name);
+  ASSERT_EQ(GetFocus(), name);
+  auto key = [&](UINT message, WPARAM code) {
+    MSG msg{GetFocus(), message, code, 0, 0, {}};
+    return TranslateKeyboard(msg);
+  };
+  EXPECT_TRUE(key(WM_KEYDOWN, VK_TAB));
+  EXPECT_EQ(GetFocus(), HandleOf(start_->EdDummy));
+  EXPECT_TRUE(key(WM_KEYDOWN, VK_TAB));  // the format group: its checked radio button
+  EXPECT_EQ(PeerOfWindow(GetFocus()), start_->RadioGroup1.Peer());
+  EXPECT_NE(GetFocus(), HandleOf(start_->RadioGroup1));
+  start_->EdNumber.SetText("5");
+  EXPECT_TRUE(key(WM_SYSCHAR, 'r'));
+  EXPECT_EQ(start_->EdNumber.Text(), "00");
+  EXPECT_FALSE(key(WM_SYSCHAR, 'f'));  // left to the menu bar
+}
+
 // What the timer below saw while the dialog was up, and which of its buttons it pressed.
 struct DialogVisit {
   HWND main = nullptr;

@@ -155,6 +155,10 @@ class TStart : public TForm {
 
  private:
   void LayOut();
+  void LayOutTop();
+  void LayOutDestination();
+  void LayOutLists();
+  void LayOutOptions();
   void LayOutMenus();
   void ConnectHandlers();
   void ShowContentPlaceholder();

@@ -43,7 +43,16 @@ TStart::TStart() : TForm("Start") {
 }
 
 void TStart::LayOut() {
-  const TColor green = clGreen, navy = clNavy, red = clRed, purple = clPurple;
+  LayOutTop();
+  LayOutDestination();
+  LayOutLists();
+  LayOutOptions();
+}
+
+// The cool bar with its tool bar, the title, the clipboard indicator, the content box and the
+// big save button.
+void TStart::LayOutTop() {
+  const TColor green = clGreen, red = clRed;
   Place(CoolBar1, 0, 0, 475, 27);
   Place(ToolBar1, 9, 0, 458, 23, "メモトレー", "ツールバーは移動できます");
   const struct { TPbBtn& b; int left; const char* hint; int bevel; } tools[] = {
@@ -90,6 +99,11 @@ void TStart::LayOut() {
   Place(PbBtn1, 403, 50, 64, 64, {}, "保存する");
   PbBtn1.Set_Picture(Artwork::Emblem());
 
+}
+
+// The destination folder, the announcement of automatic saving, the next file's name.
+void TStart::LayOutDestination() {
+  const TColor green = clGreen, navy = clNavy, red = clRed, purple = clPurple;
   Place(Label6, 8, 76, 42, 13, "保存先");
   Label6.SetFont(MakeFont(13, true, green));
   Place(Label12, 80, 76, 50, 13);
@@ -107,6 +121,9 @@ void TStart::LayOut() {
   Place(Label1, 80, 112, 42, 13);
   Label1.SetFont(MakeFont(13, true, navy));
 
+}
+
+void TStart::LayOutLists() {
   const TFont listFont = MakeFont(12, true, clWindowText, "ＭＳ ゴシック");
   Place(DriveComboBox1, 8, 136, 289, 18, {}, "ドライブ選択");
   Place(DirectoryListBox1, 8, 160, 153, 217, {}, "右ｸﾘｯｸでﾌｫﾙﾀﾞ新規作成");
@@ -124,6 +141,12 @@ void TStart::LayOut() {
   FileListBox1.MultiSelect = true;
   FileListBox1.SetMask("*.jpg");
 
+}
+
+// The option and name column: check boxes, the two radio groups, the name, the number and
+// the buttons.
+void TStart::LayOutOptions() {
+  const TColor green = clGreen, navy = clNavy, red = clRed, purple = clPurple;
   Place(CBView, 308, 126, 73, 17, "ビューア", "画像またはテキスト表示");
   CBView.SetFont(MakeFont(13, true, purple));
   Place(CBAutoSave, 308, 144, 78, 15, "自動保存", "コピーすれば直ちに保存する");

@@ -112,15 +112,15 @@ TBitmap EmptyIcon() { return IconBase(kFrameGreen).Pack(24); }
 
 TBitmap Emblem() {
   Sketch s(64, 64, MakeColor(192, 192, 192));
-  s.Box(6, 8, 32, 44, MakeColor(128, 64, 0));       // clipboard board
-  s.Box(9, 13, 29, 41, clWhite);                     // its paper
-  s.Box(13, 5, 25, 11, MakeColor(128, 128, 128));    // the clip
+  s.Box(6, 8, 32, 44, MakeColor(128, 64, 0));      // clipboard board
+  s.Box(9, 13, 29, 41, clWhite);                   // its paper
+  s.Box(13, 5, 25, 11, MakeColor(128, 128, 128));  // the clip
   for (int y = 18; y < 38; y += 5) s.Box(12, y, 26, y + 1, clBlack);
   for (int i = 0; i < 9; ++i) s.Line(30 + i, 30 - i / 2, 30 + i, 36 + i / 2, clRed);  // arrow
   s.Box(24, 32, 32, 34, clRed);
-  s.Box(36, 34, 60, 60, MakeColor(0, 0, 128));       // floppy disk
-  s.Box(41, 34, 55, 43, MakeColor(192, 192, 192));   // shutter
-  s.Box(40, 48, 56, 59, clWhite);                    // label
+  s.Box(36, 34, 60, 60, MakeColor(0, 0, 128));      // floppy disk
+  s.Box(41, 34, 55, 43, MakeColor(192, 192, 192));  // shutter
+  s.Box(40, 48, 56, 59, clWhite);                   // label
   s.Box(50, 35, 53, 42, MakeColor(0, 0, 128));
   return s.Pack(4);
 }

@@ -110,8 +110,8 @@ void TStart::CwClipDetector1ClipChange(TObject*) {
 // Scales a picture into a square box of side `box` without enlarging it. The ratio is kept as
 // a 32-bit float and the short side truncated, so it can come out one pixel below the exact
 // value (76 x 76 in 73 gives 73 x 72). The product is taken in double precision: rounded to a
-// float, 100 x 20 in 45 would give 45 x 9 instead of 45 x 8. Every call also decides whether the viewer offers its
-// real-size button: the last fitted picture wins.
+// float, 100 x 20 in 45 would give 45 x 9 instead of 45 x 8. Every call also decides whether the
+// viewer offers its real-size button: the last fitted picture wins.
 void TStart::FitThumbnail(int box, int width, int height, int& shownWidth, int& shownHeight) {
   const bool reduce = width > box || height > box;
   if (Graph) Graph->Button2.SetEnabled(reduce);

@@ -35,11 +35,10 @@ TStart::TStart() : TForm("Start") {
   LayOut();
   LayOutMenus();
   ConnectHandlers();
-  TabOrder = {&EdFname,           &EdDummy,      &UpDown1,  &RadioGroup1,    &CBSeque,
-              &BtnReset,          &Button3,      &EdNumber, &RadioGroup2,    &DriveComboBox1,
-              &DirectoryListBox1, &FileListBox1, &PbBtn1,   &PbSave,         &BtnCopy,
-              &Memo1,             &CoolBar1,     &CBAutoSave, &CBView,       &CBSave,
-              &CBOverWrite};
+  TabOrder = {&EdFname, &EdDummy,  &UpDown1,     &RadioGroup1,    &CBSeque,           &BtnReset,
+              &Button3, &EdNumber, &RadioGroup2, &DriveComboBox1, &DirectoryListBox1, &FileListBox1,
+              &PbBtn1,  &PbSave,   &BtnCopy,     &Memo1,          &CoolBar1,          &CBAutoSave,
+              &CBView,  &CBSave,   &CBOverWrite};
 }
 
 void TStart::LayOut() {
@@ -55,10 +54,16 @@ void TStart::LayOutTop() {
   const TColor green = clGreen, red = clRed;
   Place(CoolBar1, 0, 0, 475, 27);
   Place(ToolBar1, 9, 0, 458, 23, "メモトレー", "ツールバーは移動できます");
-  const struct { TPbBtn& b; int left; const char* hint; int bevel; } tools[] = {
-      {PbBtn6, 0, "起動画面再表示", 1}, {PbBtn3, 21, "フォルダ作成", 2},
-      {PbBtn4, 42, "ファイル削除", 2},   {PbBtn5, 68, "コピー", 2},
-      {PbBtn2, 89, "保存", 2}};
+  const struct {
+    TPbBtn& b;
+    int left;
+    const char* hint;
+    int bevel;
+  } tools[] = {{PbBtn6, 0, "起動画面再表示", 1},
+               {PbBtn3, 21, "フォルダ作成", 2},
+               {PbBtn4, 42, "ファイル削除", 2},
+               {PbBtn5, 68, "コピー", 2},
+               {PbBtn2, 89, "保存", 2}};
   for (const auto& t : tools) {
     Place(t.b, t.left, 0, 21, 21, {}, t.hint);
     t.b.BevelWidth = t.bevel;
@@ -98,7 +103,6 @@ void TStart::LayOutTop() {
   Memo1.SetColor(clWindow);
   Place(PbBtn1, 403, 50, 64, 64, {}, "保存する");
   PbBtn1.Set_Picture(Artwork::Emblem());
-
 }
 
 // The destination folder, the announcement of automatic saving, the next file's name.
@@ -120,7 +124,6 @@ void TStart::LayOutDestination() {
   Label4.SetFont(MakeFont(13, true, green));
   Place(Label1, 80, 112, 42, 13);
   Label1.SetFont(MakeFont(13, true, navy));
-
 }
 
 void TStart::LayOutLists() {
@@ -128,9 +131,9 @@ void TStart::LayOutLists() {
   Place(DriveComboBox1, 8, 136, 289, 18, {}, "ドライブ選択");
   Place(DirectoryListBox1, 8, 160, 153, 217, {}, "右ｸﾘｯｸでﾌｫﾙﾀﾞ新規作成");
   Place(FileListBox1, 168, 160, 129, 217, {}, "選択して右ｸﾘｯｸで削除");
-  for (TControl* list : {static_cast<TControl*>(&DriveComboBox1),
-                         static_cast<TControl*>(&DirectoryListBox1),
-                         static_cast<TControl*>(&FileListBox1)}) {
+  for (TControl* list :
+       {static_cast<TControl*>(&DriveComboBox1), static_cast<TControl*>(&DirectoryListBox1),
+        static_cast<TControl*>(&FileListBox1)}) {
     list->SetFont(listFont);
     list->SetColor(clWindow);
   }
@@ -140,7 +143,6 @@ void TStart::LayOutLists() {
   FileListBox1.SetPopupMenu(&PopupMenu1);
   FileListBox1.MultiSelect = true;
   FileListBox1.SetMask("*.jpg");
-
 }
 
 // The option and name column: check boxes, the two radio groups, the name, the number and

@@ -42,7 +42,8 @@ void TStart::FileListBox1Change(TObject*) { BtnCopy.SetEnabled(FileListBox1.SelC
 void TStart::Delete1Click(TObject*) {
   std::vector<std::string> paths;
   for (int i = 0; i < FileListBox1.Count(); ++i)
-    if (FileListBox1.Selected(i)) paths.push_back(FullPath(FileListBox1.Items()[static_cast<std::size_t>(i)]));
+    if (FileListBox1.Selected(i))
+      paths.push_back(FullPath(FileListBox1.Items()[static_cast<std::size_t>(i)]));
   if (paths.empty()) {
     BtnCopy.SetEnabled(false);
     return;

@@ -1,6 +1,5 @@
 #include "components/pbbtn.h"
 
-
 namespace {
 
 // The canvas takes colours with system colours resolved.

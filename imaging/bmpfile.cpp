@@ -80,8 +80,10 @@ BmpHeader ReadHeaders(TStream& stream) {
   if (h.compression == BI_BITFIELDS_) {
     // After a 40-byte header the masks follow it; the later headers hold them.
     std::uint8_t m[12];
-    if (h.headerSize == 40) ReadExactly(stream, m, 12);
-    else std::memcpy(m, info + 40, 12);
+    if (h.headerSize == 40)
+      ReadExactly(stream, m, 12);
+    else
+      std::memcpy(m, info + 40, 12);
     for (int i = 0; i < 3; ++i) h.masks[i] = Get32(m + 4 * i);
   }
   return h;
@@ -126,7 +128,11 @@ std::vector<TRGBQuad> ReadColorTable(TStream& stream, const BmpHeader& h) {
 class RleReader {
  public:
   RleReader(const std::vector<std::uint8_t>& data, TBitmap& bitmap, int bits)
-      : data_(data), b_(bitmap), bits_(bits), width_(bitmap.GetWidth()), height_(bitmap.GetHeight()) {}
+      : data_(data),
+        b_(bitmap),
+        bits_(bits),
+        width_(bitmap.GetWidth()),
+        height_(bitmap.GetHeight()) {}
 
   void Run() {
     while (true) {
@@ -171,7 +177,8 @@ class RleReader {
         row[x_] = static_cast<std::uint8_t>(index);
       } else {
         std::uint8_t& pair = row[x_ / 2];
-        pair = static_cast<std::uint8_t>(x_ % 2 ? (pair & 0xF0) | index : (pair & 0x0F) | (index << 4));
+        pair = static_cast<std::uint8_t>(x_ % 2 ? (pair & 0xF0) | index
+                                                : (pair & 0x0F) | (index << 4));
       }
     }
     ++x_;
@@ -191,9 +198,9 @@ void WriteBmp(const TBitmap& bitmap, TStream& stream) {
   const bool masked = bits > 8 && (bitmap.Masks[0] | bitmap.Masks[1] | bitmap.Masks[2]);
   const std::vector<TRGBQuad>& table = TableOf(bitmap);
   const std::size_t colors = std::min<std::size_t>(table.size(), 256);
-  const std::uint32_t imageSize = bitmap.RowBytes() * static_cast<std::uint32_t>(bitmap.GetHeight());
-  const std::uint32_t offset =
-      14 + 40 + (masked ? 12 : 0) + static_cast<std::uint32_t>(colors * 4);
+  const std::uint32_t imageSize =
+      bitmap.RowBytes() * static_cast<std::uint32_t>(bitmap.GetHeight());
+  const std::uint32_t offset = 14 + 40 + (masked ? 12 : 0) + static_cast<std::uint32_t>(colors * 4);
 
   std::uint8_t head[14 + 40 + 12] = {};
   head[0] = 'B';
@@ -223,7 +230,8 @@ void WriteBmp(const TBitmap& bitmap, TStream& stream) {
     stream.WriteBuffer(bitmap.Bits.data(), bitmap.Bits.size());
     return;
   }
-  for (int y = bitmap.GetHeight() - 1; y >= 0; --y) stream.WriteBuffer(bitmap.ScanLine(y), bitmap.RowBytes());
+  for (int y = bitmap.GetHeight() - 1; y >= 0; --y)
+    stream.WriteBuffer(bitmap.ScanLine(y), bitmap.RowBytes());
 }
 
 void ReadBmp(TBitmap& bitmap, TStream& stream) {
@@ -242,7 +250,8 @@ void ReadBmp(TBitmap& bitmap, TStream& stream) {
   if (h.compression == BI_BITFIELDS_) std::memcpy(loaded.Masks, h.masks, sizeof h.masks);
   if (h.offset >= 14) stream.Seek(start + h.offset, TSeekOrigin::soBeginning);
   if (h.compression == kRle8 || h.compression == kRle4) {
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(std::max<std::int64_t>(stream.Remaining(), 0)));
+    std::vector<std::uint8_t> data(
+        static_cast<std::size_t>(std::max<std::int64_t>(stream.Remaining(), 0)));
     data.resize(stream.Read(data.data(), data.size()));
     RleReader(data, loaded, h.bits).Run();
   } else {

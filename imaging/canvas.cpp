@@ -25,7 +25,8 @@ TCanvasColor BitmapPixel(const TBitmap& b, int x, int y) {
   const int bits = b.BitsPerPixel();
   if (bits <= 8) {
     const int perByte = 8 / bits;
-    const int index = (row[x / perByte] >> ((perByte - 1 - x % perByte) * bits)) & ((1 << bits) - 1);
+    const int index =
+        (row[x / perByte] >> ((perByte - 1 - x % perByte) * bits)) & ((1 << bits) - 1);
     if (index >= static_cast<int>(b.Colors.size())) return 0;
     const TRGBQuad& q = b.Colors[static_cast<std::size_t>(index)];
     return q.rgbRed | (q.rgbGreen << 8) | (std::uint32_t{q.rgbBlue} << 16);
@@ -73,9 +74,11 @@ void TCanvas::Stretch(const TRect& r, const TBitmap& picture, Put put) {
   if (x0 >= x1) return;
   std::vector<int> columns(static_cast<std::size_t>(x1 - x0));
   for (int x = x0; x < x1; ++x)
-    columns[static_cast<std::size_t>(x - x0)] = static_cast<int>(std::int64_t{x - r.left} * picture.GetWidth() / w);
+    columns[static_cast<std::size_t>(x - x0)] =
+        static_cast<int>(std::int64_t{x - r.left} * picture.GetWidth() / w);
   const int bits = picture.BitsPerPixel();
-  const bool plain = bits == 24 || (bits == 32 && !(picture.Masks[0] | picture.Masks[1] | picture.Masks[2]));
+  const bool plain =
+      bits == 24 || (bits == 32 && !(picture.Masks[0] | picture.Masks[1] | picture.Masks[2]));
   const int step = bits / 8;
   for (int y = std::max(r.top, 0); y < std::min(r.bottom, Height()); ++y) {
     const int sy = static_cast<int>(std::int64_t{y - r.top} * picture.GetHeight() / h);

@@ -1,20 +1,17 @@
 #include "imaging/jpegcodec.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <string>
 
-#include <jpeglib.h>
-#include <jerror.h>
+#include "imaging/libjpeg.h"
 
 namespace {
 
-std::string JpegMessage(int code) {
-  return "JPEG エラー #" + std::to_string(code);
-}
+std::string JpegMessage(int code) { return "JPEG エラー #" + std::to_string(code); }
 
 // libjpeg reports errors by calling error_exit, which must not return. It jumps back to the
 // frame that armed `jump`, which then throws: no exception ever crosses the library's C frames.
@@ -191,8 +188,9 @@ std::vector<std::uint8_t> CompressJpeg(const TBitmap& bitmap, int quality) {
   // 24 bits and the usual 32-bit layout are read by the library as they lie (blue, green, red
   // and an unused byte), which gives the same file as a 24-bit copy without making one. Other
   // depths are converted to a 24-bit copy first.
-  const bool direct = bitmap.BitsPerPixel() == 24 ||
-                      (bitmap.BitsPerPixel() == 32 && !(bitmap.Masks[0] | bitmap.Masks[1] | bitmap.Masks[2]));
+  const bool direct =
+      bitmap.BitsPerPixel() == 24 ||
+      (bitmap.BitsPerPixel() == 32 && !(bitmap.Masks[0] | bitmap.Masks[1] | bitmap.Masks[2]));
   std::vector<std::uint8_t> pixels;
   if (direct) {
     for (int y = 0; y < height; ++y)
@@ -201,11 +199,13 @@ std::vector<std::uint8_t> CompressJpeg(const TBitmap& bitmap, int quality) {
     pixels = bitmap.BottomUpPixels(24);  // bottom-up: the row pointers run from its top row down
     const std::size_t stride = DibRowBytes(static_cast<std::uint32_t>(width), 24);
     for (int y = 0; y < height; ++y)
-      rows[static_cast<std::size_t>(y)] = pixels.data() + stride * static_cast<std::size_t>(height - 1 - y);
+      rows[static_cast<std::size_t>(y)] =
+          pixels.data() + stride * static_cast<std::size_t>(height - 1 - y);
   }
   const bool four = direct && bitmap.BitsPerPixel() == 32;
   Compressor c;
-  RunCompress(c, width, height, quality, four ? 4 : 3, four ? JCS_EXT_BGRX : JCS_EXT_BGR, rows.data());
+  RunCompress(c, width, height, quality, four ? 4 : 3, four ? JCS_EXT_BGRX : JCS_EXT_BGR,
+              rows.data());
   return std::move(c.out);
 }
 
@@ -223,7 +223,8 @@ TBitmap DecompressJpeg(const std::vector<std::uint8_t>& data, bool quantize) {
   const int bits = d.cinfo.quantize_colors ? 8 : 24;
   if (DibRowBytes(d.cinfo.output_width, bits) * d.cinfo.output_height > kMaxJpegPixelBytes)
     throw EOutOfMemory("Out of memory");
-  TBitmap bitmap(static_cast<int>(d.cinfo.output_width), static_cast<int>(d.cinfo.output_height), bits);
+  TBitmap bitmap(static_cast<int>(d.cinfo.output_width), static_cast<int>(d.cinfo.output_height),
+                 bits);
   const bool cmyk = d.cinfo.out_color_space == JCS_CMYK;
   std::vector<std::uint8_t> cmykRow(cmyk ? std::size_t{d.cinfo.output_width} * 4 : 0);
   ReadRows(d, bitmap, cmyk ? cmykRow.data() : nullptr);

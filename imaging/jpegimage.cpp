@@ -9,7 +9,8 @@ void TJPEGImage::Assign(std::shared_ptr<const TBitmap> bitmap) {
 }
 
 void TJPEGImage::Assign(const TGraphic& source) {
-  if (const auto* b = dynamic_cast<const TBitmap*>(&source)) return Assign(std::make_shared<const TBitmap>(*b));
+  if (const auto* b = dynamic_cast<const TBitmap*>(&source))
+    return Assign(std::make_shared<const TBitmap>(*b));
   if (const auto* j = dynamic_cast<const TJPEGImage*>(&source)) {
     data_ = j->data_;
     bitmap_ = j->bitmap_;
@@ -30,8 +31,12 @@ void TJPEGImage::AssignTo(TGraphic& destination) const {
 int TJPEGImage::GetWidth() const { return header_.width; }
 int TJPEGImage::GetHeight() const { return header_.height; }
 
-void TJPEGImage::SetWidth(int) { throw EInvalidGraphicOperation("Cannot change the size of a JPEG image"); }
-void TJPEGImage::SetHeight(int) { throw EInvalidGraphicOperation("Cannot change the size of a JPEG image"); }
+void TJPEGImage::SetWidth(int) {
+  throw EInvalidGraphicOperation("Cannot change the size of a JPEG image");
+}
+void TJPEGImage::SetHeight(int) {
+  throw EInvalidGraphicOperation("Cannot change the size of a JPEG image");
+}
 
 void TJPEGImage::LoadFromStream(TStream& stream) {
   const std::int64_t remaining = stream.Remaining();
@@ -44,7 +49,8 @@ void TJPEGImage::LoadFromStream(TStream& stream) {
 }
 
 const std::vector<std::uint8_t>& TJPEGImage::Data() const {
-  if (data_.empty() && bitmap_ && !bitmap_->GetEmpty()) data_ = CompressJpeg(*bitmap_, CompressionQuality);
+  if (data_.empty() && bitmap_ && !bitmap_->GetEmpty())
+    data_ = CompressJpeg(*bitmap_, CompressionQuality);
   return data_;
 }
 
@@ -56,8 +62,8 @@ void TJPEGImage::SaveToStream(TStream& stream) const {
 const TBitmap& TJPEGImage::Bitmap() const {
   if (!bitmap_) {
     bitmap_ = data_.empty() ? std::make_shared<const TBitmap>()
-                            : std::make_shared<const TBitmap>(DecompressJpeg(
-                                  data_, PixelFormat == TJPEGPixelFormat::jf8Bit));
+                            : std::make_shared<const TBitmap>(
+                                  DecompressJpeg(data_, PixelFormat == TJPEGPixelFormat::jf8Bit));
   }
   return *bitmap_;
 }

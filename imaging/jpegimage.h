@@ -31,7 +31,9 @@ class TJPEGImage : public TGraphic {
   // empty picture writes nothing.
   void SaveToStream(TStream& stream) const override;
   const char* ClassName() const override { return "TJPEGImage"; }
-  std::unique_ptr<TGraphic> NewOfSameClass() const override { return std::make_unique<TJPEGImage>(); }
+  std::unique_ptr<TGraphic> NewOfSameClass() const override {
+    return std::make_unique<TJPEGImage>();
+  }
 
   int CompressionQuality = 90;
   // jf8Bit decodes through the quantizer, as for a display of 8 or fewer bits per pixel.

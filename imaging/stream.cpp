@@ -53,13 +53,13 @@ TFileStream::TFileStream(const std::string& utf8Name, TFileMode mode) {
 }
 
 std::size_t TFileStream::Read(void* buffer, std::size_t count) {
-  return static_cast<std::size_t>(file_.sgetn(static_cast<char*>(buffer),
-                                              static_cast<std::streamsize>(count)));
+  return static_cast<std::size_t>(
+      file_.sgetn(static_cast<char*>(buffer), static_cast<std::streamsize>(count)));
 }
 
 std::size_t TFileStream::Write(const void* buffer, std::size_t count) {
-  return static_cast<std::size_t>(file_.sputn(static_cast<const char*>(buffer),
-                                              static_cast<std::streamsize>(count)));
+  return static_cast<std::size_t>(
+      file_.sputn(static_cast<const char*>(buffer), static_cast<std::streamsize>(count)));
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {

@@ -1,9 +1,9 @@
 // Writing the image as IDAT chunks: rows converted, filtered and deflated one at a time, the
 // compressed stream cut into chunks of the object's maximum IDAT size.
+#include <zlib.h>
+
 #include <cstring>
 #include <vector>
-
-#include <zlib.h>
 
 #include "imaging/exception.h"
 #include "imaging/stream.h"
@@ -98,8 +98,8 @@ bool TChunkIDAT::SaveToStream(TStream& stream) {
   IdatWriter writer(stream, png.CompressionLevel, png.MaxIdatSize());
   const std::uint8_t* alphaPlane = header.ImageAlpha.empty() ? nullptr : header.ImageAlpha.data();
 
-  auto writeRow = [&](std::uint32_t y, std::uint32_t count, std::uint32_t start,
-                      std::uint32_t step, std::uint32_t rowBytes) {
+  auto writeRow = [&](std::uint32_t y, std::uint32_t count, std::uint32_t start, std::uint32_t step,
+                      std::uint32_t rowBytes) {
     encode(png.InverseTable, png.GetScanline(y),
            alphaPlane ? alphaPlane + std::size_t{y} * h.Width : nullptr, rows.raw.data(), count,
            start, step);

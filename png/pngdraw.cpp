@@ -37,8 +37,8 @@ void CopyArea(const TCanvas& from, int fx, int fy, TCanvas& to, int tx, int ty, 
     x0 = std::max({x0, -fx, -tx});
     x1 = std::min({x1, from.Width() - fx, to.Width() - tx});
     if (x0 >= x1) continue;
-    std::memcpy(to.Surface().ScanLine(dy) + 4 * (tx + x0), from.Surface().ScanLine(sy) + 4 * (fx + x0),
-                4 * static_cast<std::size_t>(x1 - x0));
+    std::memcpy(to.Surface().ScanLine(dy) + 4 * (tx + x0),
+                from.Surface().ScanLine(sy) + 4 * (fx + x0), 4 * static_cast<std::size_t>(x1 - x0));
   }
 }
 

@@ -61,7 +61,9 @@ class TPNGObject : public TGraphic {
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) const override;
   const char* ClassName() const override { return "TPNGObject"; }
-  std::unique_ptr<TGraphic> NewOfSameClass() const override { return std::make_unique<TPNGObject>(); }
+  std::unique_ptr<TGraphic> NewOfSameClass() const override {
+    return std::make_unique<TPNGObject>();
+  }
 
   bool HeaderPresent() const;
   TChunkIHDR& GetHeader() const;

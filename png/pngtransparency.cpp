@@ -30,7 +30,8 @@ void WidenGrey(TPNGObject& png, TChunkIHDR& h) {
     std::uint8_t* dst = h.ImageData.data() + std::size_t{h.BytesPerRow} * y;
     for (std::uint32_t x = 0; x < width; ++x) {
       const int perByte = 8 / bits;
-      const std::uint32_t v = (src[x / perByte] >> ((perByte - 1 - x % perByte) * bits)) & ((1u << bits) - 1);
+      const std::uint32_t v =
+          (src[x / perByte] >> ((perByte - 1 - x % perByte) * bits)) & ((1u << bits) - 1);
       dst[x] = static_cast<std::uint8_t>(v * 255 / (levels - 1));
     }
   }
@@ -51,7 +52,8 @@ TPNGTransparencyMode TPNGObject::GetTransparencyMode() const {
       return trns ? TPNGTransparencyMode::ptmBit : TPNGTransparencyMode::ptmNone;
     case COLOR_PALETTE:
       if (!trns) return TPNGTransparencyMode::ptmNone;
-      return trns->BitTransparency ? TPNGTransparencyMode::ptmBit : TPNGTransparencyMode::ptmPartial;
+      return trns->BitTransparency ? TPNGTransparencyMode::ptmBit
+                                   : TPNGTransparencyMode::ptmPartial;
     case COLOR_GRAYSCALEALPHA:
     case COLOR_RGBALPHA:
       return TPNGTransparencyMode::ptmPartial;
@@ -152,7 +154,9 @@ std::uint32_t TPNGObject::GetPixels(int x, int y) const {
 void TPNGObject::SetPixels(int x, int y, std::uint32_t colour) {
   if (!HeaderPresent()) return;
   TChunkIHDR& h = GetHeader();
-  if (x < 0 || y < 0 || x >= static_cast<int>(h.IHDRData.Width) || y >= static_cast<int>(h.IHDRData.Height)) return;
+  if (x < 0 || y < 0 || x >= static_cast<int>(h.IHDRData.Width) ||
+      y >= static_cast<int>(h.IHDRData.Height))
+    return;
   const std::uint8_t r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
   std::uint8_t* row = GetScanline(static_cast<std::uint32_t>(y));
   const int bits = h.BitmapInfo.bmiHeader.biBitCount;

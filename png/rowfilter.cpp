@@ -8,7 +8,8 @@ namespace {
 // neighbours in registers; the byte arithmetic wraps modulo 256 as the format wants.
 template <std::size_t Bpp>
 void UnfilterSub(std::uint8_t* row, std::size_t length) {
-  for (std::size_t i = Bpp; i < length; ++i) row[i] = static_cast<std::uint8_t>(row[i] + row[i - Bpp]);
+  for (std::size_t i = Bpp; i < length; ++i)
+    row[i] = static_cast<std::uint8_t>(row[i] + row[i - Bpp]);
 }
 
 void UnfilterUp(std::uint8_t* row, const std::uint8_t* previous, std::size_t length) {
@@ -18,7 +19,8 @@ void UnfilterUp(std::uint8_t* row, const std::uint8_t* previous, std::size_t len
 template <std::size_t Bpp>
 void UnfilterAverage(std::uint8_t* row, const std::uint8_t* previous, std::size_t length) {
   const std::size_t head = length < Bpp ? length : Bpp;
-  for (std::size_t i = 0; i < head; ++i) row[i] = static_cast<std::uint8_t>(row[i] + (previous[i] >> 1));
+  for (std::size_t i = 0; i < head; ++i)
+    row[i] = static_cast<std::uint8_t>(row[i] + (previous[i] >> 1));
   for (std::size_t i = Bpp; i < length; ++i)
     row[i] = static_cast<std::uint8_t>(row[i] + ((row[i - Bpp] + previous[i]) >> 1));
 }
@@ -43,10 +45,17 @@ bool UnfilterWide(std::uint8_t type, std::uint8_t* row, const std::uint8_t* prev
   if constexpr (Bpp == 4) {
     if (length % Bpp != 0) return false;
     switch (type) {
-      case 1: UnfilterSubSse2<Bpp>(row, length); return true;
-      case 3: UnfilterAverageSse2<Bpp>(row, previous, length); return true;
-      case 4: UnfilterPaethSse2<Bpp>(row, previous, length); return true;
-      default: return false;
+      case 1:
+        UnfilterSubSse2<Bpp>(row, length);
+        return true;
+      case 3:
+        UnfilterAverageSse2<Bpp>(row, previous, length);
+        return true;
+      case 4:
+        UnfilterPaethSse2<Bpp>(row, previous, length);
+        return true;
+      default:
+        return false;
     }
   }
   return false;
@@ -85,11 +94,17 @@ void Unfilter(std::uint8_t type, std::uint8_t* row, const std::uint8_t* previous
 void UnfilterRow(std::uint8_t type, std::uint8_t* row, const std::uint8_t* previous,
                  std::size_t length, std::size_t offset) {
   switch (offset) {
-    case 1: return Unfilter<1>(type, row, previous, length);
-    case 2: return Unfilter<2>(type, row, previous, length);
-    case 3: return Unfilter<3>(type, row, previous, length);
-    case 4: return Unfilter<4>(type, row, previous, length);
-    case 6: return Unfilter<6>(type, row, previous, length);
-    default: return Unfilter<8>(type, row, previous, length);
+    case 1:
+      return Unfilter<1>(type, row, previous, length);
+    case 2:
+      return Unfilter<2>(type, row, previous, length);
+    case 3:
+      return Unfilter<3>(type, row, previous, length);
+    case 4:
+      return Unfilter<4>(type, row, previous, length);
+    case 6:
+      return Unfilter<6>(type, row, previous, length);
+    default:
+      return Unfilter<8>(type, row, previous, length);
   }
 }

@@ -10,7 +10,6 @@
 #include "ui/platform.h"
 #include "ui/types.h"
 
-
 class TApplication : public TObject {
  public:
   explicit TApplication(TPlatform& platform) : platform_(platform) {}

@@ -13,8 +13,7 @@ void TImage::UserClick() {
   });
 }
 
-TCustomPanel::TCustomPanel(TControl* parent, std::string name)
-    : TControl(parent, std::move(name)) {
+TCustomPanel::TCustomPanel(TControl* parent, std::string name) : TControl(parent, std::move(name)) {
   SetColor(clBtnFace);
 }
 

@@ -88,7 +88,8 @@ void TDirectoryListBox::ReadTree() {
     if (it->is_directory(typeError)) subs.push_back(Utf8FromPath(it->path().filename()));
   }
   std::sort(subs.begin(), subs.end(), NameLess);
-  for (const std::string& s : subs) items_.push_back({s, Utf8FromPath(current / PathFromUtf8(s)), level});
+  for (const std::string& s : subs)
+    items_.push_back({s, Utf8FromPath(current / PathFromUtf8(s)), level});
   Notify(TProp::Items);
 }
 

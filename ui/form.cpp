@@ -34,7 +34,8 @@ void TForm::Close() {
     showing_ = false;
     return;
   }
-  TCloseAction action = this == Application().MainForm() ? TCloseAction::caFree : TCloseAction::caHide;
+  TCloseAction action =
+      this == Application().MainForm() ? TCloseAction::caFree : TCloseAction::caHide;
   if (OnClose) OnClose(this, action);
   if (action == TCloseAction::caNone) return;
   Hide();

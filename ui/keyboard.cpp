@@ -10,8 +10,9 @@
 namespace {
 
 bool TakesFocus(const TControl& c) {
-  static const char* const kinds[] = {"TEdit", "TMemo", "TButton", "TCheckBox", "TRadioGroup",
-                                      "TDriveComboBox", "TDirectoryListBox", "TFileListBox"};
+  static const char* const kinds[] = {
+      "TEdit",       "TMemo",          "TButton",           "TCheckBox",
+      "TRadioGroup", "TDriveComboBox", "TDirectoryListBox", "TFileListBox"};
   if (!c.Visible() || !c.Enabled()) return false;
   for (const TControl* p = c.Parent(); p; p = p->Parent())
     if (!p->Visible()) return false;

@@ -51,6 +51,22 @@ enum TMessageButtons : int { mbOK = 0, mbOKCancel = 1 };
 
 // What changed in a control's model, for its peer.
 enum class TProp {
-  Bounds, Visible, Enabled, Caption, Hint, Color, Font, Text, Checked, Items, ItemIndex,
-  Position, Range, Lines, Picture, Selection, Bevel, Directory,
+  Bounds,
+  Visible,
+  Enabled,
+  Caption,
+  Hint,
+  Color,
+  Font,
+  Text,
+  Checked,
+  Items,
+  ItemIndex,
+  Position,
+  Range,
+  Lines,
+  Picture,
+  Selection,
+  Bevel,
+  Directory,
 };

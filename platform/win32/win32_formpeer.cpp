@@ -1,8 +1,5 @@
 #include "platform/win32/win32_formpeer.h"
 
-#include <commctrl.h>
-#include <windowsx.h>
-
 #include <functional>
 #include <map>
 
@@ -120,7 +117,8 @@ void TFormPeer::AddTooltips() {
   hints_.clear();
   hints_.reserve(64);
   ForEachControl(form_, [&](TControl& c) {
-    if (!c.ShowHint() || c.Hint().empty() || !HandleOf(c) || hints_.size() == hints_.capacity()) return;
+    if (!c.ShowHint() || c.Hint().empty() || !HandleOf(c) || hints_.size() == hints_.capacity())
+      return;
     hints_.push_back(Widen(c.Hint()));
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -142,7 +140,8 @@ HBRUSH TFormPeer::OnCtlColor(HDC) { return nullptr; }
 
 void TFormPeer::PopupAt(TPopupMenu& popup, int x, int y) {
   HMENU menu = BuildPopup(popup.Items);
-  const UINT id = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, Handle(), nullptr));
+  const UINT id = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, Handle(), nullptr));
   DestroyMenu(menu);
   if (TMenuItem* item = MenuItemOfId(id)) item->UserClick();
 }

@@ -1,12 +1,11 @@
 #pragma once
 // GDI objects held for as long as their owner needs them, and the colours and fonts of the
 // controls turned into them.
-#include "platform/win32/win32_windows.h"
-
 #include <map>
 #include <string>
 #include <tuple>
 
+#include "platform/win32/win32_windows.h"
 #include "ui/types.h"
 
 // Owns one GDI object and deletes it at the end.

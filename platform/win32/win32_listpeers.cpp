@@ -27,7 +27,8 @@ class DrivePeer : public TWin32Peer {
  protected:
   void Apply(TProp what) override {
     if (what == TProp::Bounds)  // the height of a drop-down list includes its list
-      MoveWindow(Handle(), combo_.Left(), combo_.Top(), combo_.Width(), combo_.Height() + 200, TRUE);
+      MoveWindow(Handle(), combo_.Left(), combo_.Top(), combo_.Width(), combo_.Height() + 200,
+                 TRUE);
     if (what == TProp::Items) {
       SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
       for (const std::string& item : combo_.Items())
@@ -96,7 +97,9 @@ class FileListPeer : public TWin32Peer {
     if (code != LBN_SELCHANGE || applying_) return;
     const int n = static_cast<int>(SendMessageW(Handle(), LB_GETSELCOUNT, 0, 0));
     std::vector<int> selected(static_cast<std::size_t>(n > 0 ? n : 0));
-    if (n > 0) SendMessageW(Handle(), LB_GETSELITEMS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(selected.data()));
+    if (n > 0)
+      SendMessageW(Handle(), LB_GETSELITEMS, static_cast<WPARAM>(n),
+                   reinterpret_cast<LPARAM>(selected.data()));
     // The focused entry goes last: it is the one a click moved to.
     const int caret = static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
     for (std::size_t i = 0; i < selected.size(); ++i)
@@ -128,13 +131,17 @@ std::unique_ptr<TWin32Peer> CreateListPeer(TControl& c, HWND parent) {
   const std::string kind = c.ClassName();
   const DWORD list = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
   if (kind == "TDriveComboBox")
-    return std::make_unique<DrivePeer>(static_cast<TDriveComboBox&>(c),
+    return std::make_unique<DrivePeer>(
+        static_cast<TDriveComboBox&>(c),
         CreateChildWindow(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, parent, c));
   if (kind == "TDirectoryListBox")
-    return std::make_unique<DirectoryPeer>(static_cast<TDirectoryListBox&>(c),
-        CreateChildWindow(L"LISTBOX", list | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, WS_EX_CLIENTEDGE, parent, c));
+    return std::make_unique<DirectoryPeer>(
+        static_cast<TDirectoryListBox&>(c),
+        CreateChildWindow(L"LISTBOX", list | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, WS_EX_CLIENTEDGE,
+                          parent, c));
   if (kind == "TFileListBox")
-    return std::make_unique<FileListPeer>(static_cast<TFileListBox&>(c),
+    return std::make_unique<FileListPeer>(
+        static_cast<TFileListBox&>(c),
         CreateChildWindow(L"LISTBOX", list | LBS_EXTENDEDSEL, WS_EX_CLIENTEDGE, parent, c));
   return nullptr;
 }

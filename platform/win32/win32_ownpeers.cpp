@@ -1,7 +1,5 @@
 #include "platform/win32/win32_ownpeers.h"
 
-#include <windowsx.h>
-
 #include <vector>
 
 #include "components/pbbtn.h"
@@ -78,8 +76,11 @@ class PbBtnPeer : public TWin32Peer {
     const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
     handled = true;
     switch (msg) {
-      case WM_PAINT: Paint(); return 0;
-      case WM_ERASEBKGND: return 1;
+      case WM_PAINT:
+        Paint();
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;
       case WM_LBUTTONDOWN:
       case WM_LBUTTONDBLCLK:
         SetCapture(Handle());
@@ -89,9 +90,15 @@ class PbBtnPeer : public TWin32Peer {
         if (GetCapture() == Handle()) ReleaseCapture();
         button_.UserMouseUp(TMouseButton::mbLeft, x, y);
         return 0;
-      case WM_RBUTTONDOWN: button_.UserMouseDown(TMouseButton::mbRight, x, y); return 0;
-      case WM_RBUTTONUP: button_.UserMouseUp(TMouseButton::mbRight, x, y); return 0;
-      default: handled = false; return 0;
+      case WM_RBUTTONDOWN:
+        button_.UserMouseDown(TMouseButton::mbRight, x, y);
+        return 0;
+      case WM_RBUTTONUP:
+        button_.UserMouseUp(TMouseButton::mbRight, x, y);
+        return 0;
+      default:
+        handled = false;
+        return 0;
     }
   }
 

@@ -1,7 +1,5 @@
 #include "platform/win32/win32_peer.h"
 
-#include <commctrl.h>
-
 #include <map>
 #include <utility>
 
@@ -114,10 +112,10 @@ TWin32Peer::~TWin32Peer() {
 }
 
 void TWin32Peer::ApplyAll() {
-  for (TProp p : {TProp::Font, TProp::Caption, TProp::Hint, TProp::Color, TProp::Text,
-                  TProp::Checked, TProp::Items, TProp::ItemIndex, TProp::Range, TProp::Position,
-                  TProp::Lines, TProp::Picture, TProp::Selection, TProp::Bevel, TProp::Enabled,
-                  TProp::Bounds, TProp::Visible})
+  for (TProp p :
+       {TProp::Font, TProp::Caption, TProp::Hint, TProp::Color, TProp::Text, TProp::Checked,
+        TProp::Items, TProp::ItemIndex, TProp::Range, TProp::Position, TProp::Lines, TProp::Picture,
+        TProp::Selection, TProp::Bevel, TProp::Enabled, TProp::Bounds, TProp::Visible})
     Changed(p);
 }
 
@@ -129,12 +127,14 @@ void TWin32Peer::Changed(TProp what) {
   } done{applying_};
   switch (what) {
     case TProp::Bounds:
-      MoveWindow(handle_, control_.Left(), control_.Top(), control_.Width(), control_.Height(), TRUE);
+      MoveWindow(handle_, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
+                 TRUE);
       break;
     case TProp::Visible: {
       const int show = control_.Visible() ? SW_SHOWNA : SW_HIDE;
       ShowWindow(handle_, show);
-      ForEachPart([](HWND h, void* s) { ShowWindow(h, *static_cast<int*>(s)); }, const_cast<int*>(&show));
+      ForEachPart([](HWND h, void* s) { ShowWindow(h, *static_cast<int*>(s)); },
+                  const_cast<int*>(&show));
       break;
     }
     case TProp::Enabled: {
@@ -147,7 +147,9 @@ void TWin32Peer::Changed(TProp what) {
     case TProp::Font: {
       HFONT font = FontFor(control_.Font());
       SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-      ForEachPart([](HWND h, void* f) { SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE); }, font);
+      ForEachPart(
+          [](HWND h, void* f) { SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE); },
+          font);
       break;
     }
     case TProp::Color:

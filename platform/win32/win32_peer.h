@@ -2,10 +2,9 @@
 // The peers of the Win32 platform: every control shown by a real window. One window procedure
 // serves the program's own window classes; it routes the notifications of standard controls
 // to the peer of the control they come from.
-#include "platform/win32/win32_windows.h"
-
 #include <string>
 
+#include "platform/win32/win32_windows.h"
 #include "ui/control.h"
 #include "ui/peer.h"
 

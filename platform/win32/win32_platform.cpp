@@ -1,12 +1,10 @@
 #include "platform/win32/win32_platform.h"
 
-#include "platform/win32/win32_windows.h"
-#include <commctrl.h>
-
 #include "platform/win32/win32_formpeer.h"
 #include "platform/win32/win32_gdi.h"
 #include "platform/win32/win32_stdpeers.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_windows.h"
 #include "ui/application.h"
 #include "ui/keyboard.h"
 
@@ -161,9 +159,12 @@ std::vector<std::string> TWin32Platform::Drives() {
 
 bool TWin32Platform::ClipboardHasFormat(TClipFormat format) {
   switch (format) {
-    case TClipFormat::Text: return IsClipboardFormatAvailable(CF_TEXT);
-    case TClipFormat::Bitmap: return IsClipboardFormatAvailable(CF_BITMAP);
-    case TClipFormat::Palette: return IsClipboardFormatAvailable(CF_PALETTE);
+    case TClipFormat::Text:
+      return IsClipboardFormatAvailable(CF_TEXT);
+    case TClipFormat::Bitmap:
+      return IsClipboardFormatAvailable(CF_BITMAP);
+    case TClipFormat::Palette:
+      return IsClipboardFormatAvailable(CF_PALETTE);
   }
   return false;
 }

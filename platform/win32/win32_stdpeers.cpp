@@ -1,7 +1,5 @@
 #include "platform/win32/win32_stdpeers.h"
 
-#include <commctrl.h>
-
 #include <cstring>
 #include <vector>
 
@@ -16,7 +14,8 @@ namespace {
 
 std::wstring WindowText(HWND h) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -175,7 +174,8 @@ class RadioGroupPeer : public TWin32Peer {
   HWND FocusWindow() const override {
     const int i = group_.ItemIndex();
     if (buttons_.empty()) return Handle();
-    return buttons_[i >= 0 && i < static_cast<int>(buttons_.size()) ? static_cast<std::size_t>(i) : 0];
+    return buttons_[i >= 0 && i < static_cast<int>(buttons_.size()) ? static_cast<std::size_t>(i)
+                                                                    : 0];
   }
   HBRUSH OnCtlColor(HDC dc) override {
     SetTextColor(dc, ToColorRef(group_.Font().Color));
@@ -227,9 +227,9 @@ class RadioGroupPeer : public TWin32Peer {
     const int columnWidth = (group_.Width() - 10) / columns;
     for (int i = 0; i < count; ++i) {
       const int col = i / perColumn, row = i % perColumn;
-      SetWindowPos(buttons_[static_cast<std::size_t>(i)], HWND_TOP,
-                   group_.Left() + 8 + col * columnWidth, group_.Top() + topMargin + row * rowHeight,
-                   columnWidth, rowHeight, SWP_NOACTIVATE);
+      SetWindowPos(
+          buttons_[static_cast<std::size_t>(i)], HWND_TOP, group_.Left() + 8 + col * columnWidth,
+          group_.Top() + topMargin + row * rowHeight, columnWidth, rowHeight, SWP_NOACTIVATE);
     }
   }
 
@@ -277,23 +277,29 @@ std::unique_ptr<TWin32Peer> CreateChildPeer(TControl& c, HWND parent) {
   if (kind == "TLabel")
     return std::make_unique<LabelPeer>(c, CreateChildWindow(L"STATIC", SS_LEFT, 0, parent, c));
   if (kind == "TEdit")
-    return std::make_unique<EditPeer>(static_cast<TEdit&>(c),
+    return std::make_unique<EditPeer>(
+        static_cast<TEdit&>(c),
         CreateChildWindow(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, parent, c));
   if (kind == "TMemo")
-    return std::make_unique<MemoPeer>(static_cast<TMemo&>(c),
-        CreateChildWindow(L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0, parent, c));
+    return std::make_unique<MemoPeer>(
+        static_cast<TMemo&>(c),
+        CreateChildWindow(L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0,
+                          parent, c));
   if (kind == "TButton")
-    return std::make_unique<ButtonPeer>(static_cast<TButton&>(c),
+    return std::make_unique<ButtonPeer>(
+        static_cast<TButton&>(c),
         CreateChildWindow(L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0, parent, c));
   if (kind == "TCheckBox")
-    return std::make_unique<CheckBoxPeer>(static_cast<TCheckBox&>(c),
+    return std::make_unique<CheckBoxPeer>(
+        static_cast<TCheckBox&>(c),
         CreateChildWindow(L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, parent, c));
   if (kind == "TRadioGroup")
     return std::make_unique<RadioGroupPeer>(static_cast<TRadioGroup&>(c),
-        CreateChildWindow(L"BUTTON", BS_GROUPBOX, 0, parent, c), parent);
+                                            CreateChildWindow(L"BUTTON", BS_GROUPBOX, 0, parent, c),
+                                            parent);
   if (kind == "TUpDown")
-    return std::make_unique<UpDownPeer>(static_cast<TUpDown&>(c),
-        CreateChildWindow(UPDOWN_CLASSW, UDS_ARROWKEYS, 0, parent, c));
+    return std::make_unique<UpDownPeer>(
+        static_cast<TUpDown&>(c), CreateChildWindow(UPDOWN_CLASSW, UDS_ARROWKEYS, 0, parent, c));
   if (auto peer = CreateListPeer(c, parent)) return peer;
   return CreateOwnPeer(c, parent);
 }

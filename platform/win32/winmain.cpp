@@ -1,11 +1,10 @@
 // The process: the application on the Win32 platform, its seven windows, the message loop.
-#include "platform/win32/win32_windows.h"
-
 #include <exception>
 
 #include "app/forms_create.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_windows.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -154,7 +154,8 @@ TEST_F(StartTest, FolderListMovesOnADoubleClick) {
   TStart& s = *start_;
   s.DirectoryListBox1.Update();
   const auto& items = s.DirectoryListBox1.Items();
-  const auto sub = std::find_if(items.begin(), items.end(), [](const auto& e) { return e.text == "sub"; });
+  const auto sub =
+      std::find_if(items.begin(), items.end(), [](const auto& e) { return e.text == "sub"; });
   ASSERT_NE(sub, items.end());
   s.DirectoryListBox1.UserOpen(static_cast<int>(sub - items.begin()));
   EXPECT_EQ(s.Label3.Caption(), Utf8FromPath(folder_ / "sub"));

@@ -1,7 +1,8 @@
 // The picture button: its face and bevels pixel by pixel, and the order of a click.
+#include "components/pbbtn.h"
+
 #include <gtest/gtest.h>
 
-#include "components/pbbtn.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/application.h"
 
@@ -54,7 +55,7 @@ TEST_F(PbBtnTest, PictureIsStretchedUnderTheBevels) {
   button_.SetBevelOuter(TBevelCut::bvLowered);
   TCanvas face(button_.Width(), button_.Height());
   button_.Paint(face);
-  EXPECT_EQ(PixelAt(face, 0, 0), kShadow);   // lowered: shadow on top and left
+  EXPECT_EQ(PixelAt(face, 0, 0), kShadow);  // lowered: shadow on top and left
   EXPECT_EQ(PixelAt(face, 1, 1), kShadow);
   EXPECT_EQ(PixelAt(face, 7, 7), kWhite);
   EXPECT_EQ(PixelAt(face, 6, 6), kWhite);

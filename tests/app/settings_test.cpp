@@ -25,8 +25,8 @@ class SettingsTest : public StartTest {
   }
   std::vector<std::string> Lines(std::string folderLine, std::string format, std::string style,
                                  std::string target, std::string pictureFormat) {
-    return {folderLine, format, style, "memo", "12", "0", "0", "1", "1", "1", "1", target,
-            pictureFormat, "1", "TXT", "1", "0"};
+    return {folderLine, format, style,  "memo",        "12", "0",   "0", "1", "1",
+            "1",        "1",    target, pictureFormat, "1",  "TXT", "1", "0"};
   }
 };
 
@@ -41,8 +41,9 @@ TEST_F(SettingsTest, WritesTheSeventeenLinesOfTheExample) {
   s.CBAutoSave.UserClick();
   s.CBSave.UserClick();
   s.Exit1.UserClick();
-  const std::string expected = Utf8FromPath(folder_ / "work") +
-                               "\r\n1\r\n1\r\nmemo\r\n12\r\n0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n0\r\n1\r\n1\r\nTXT\r\n1\r\n0\r\n";
+  const std::string expected =
+      Utf8FromPath(folder_ / "work") +
+      "\r\n1\r\n1\r\nmemo\r\n12\r\n0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n0\r\n1\r\n1\r\nTXT\r\n1\r\n0\r\n";
   EXPECT_EQ(ReadAll(Ini()), expected);
 }
 
@@ -130,10 +131,10 @@ TEST_F(SettingsTest, LinesAreReadAsTheFileHasThem) {
 
 TEST_F(SettingsTest, FlagsAndNumbersReadLikeAtol) {
   std::vector<std::string> lines = Lines(Dir(), "0", "1", "1", "0");
-  lines[4] = "x";       // the number
-  lines[8] = "5";       // overwrite: any value but 0 is set
-  lines[13] = " -0z";   // the sequence number switch: 0
-  lines[15] = "0";      // the target: texts only, as line 12 says
+  lines[4] = "x";      // the number
+  lines[8] = "5";      // overwrite: any value but 0 is set
+  lines[13] = " -0z";  // the sequence number switch: 0
+  lines[15] = "0";     // the target: texts only, as line 12 says
   lines[16] = "7";
   WriteIni(lines);
   Restart();

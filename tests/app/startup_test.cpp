@@ -55,7 +55,8 @@ TEST_F(StartTest, StartsWithEveryDefault) {
 
 TEST_F(StartTest, MakesTheSevenWindowsWithTheMainOneFirst) {
   EXPECT_EQ(app_->MainForm(), Start);
-  for (TForm* form : std::initializer_list<TForm*>{Start, AboutBox, HowTo, Folder, Save, Graph, TextExt})
+  for (TForm* form :
+       std::initializer_list<TForm*>{Start, AboutBox, HowTo, Folder, Save, Graph, TextExt})
     ASSERT_NE(form, nullptr);
   EXPECT_EQ(Folder->Caption(), "フォルダ作成");
   EXPECT_EQ(TextExt->Caption(), "テキストファイル拡張子");
@@ -102,10 +103,12 @@ struct Fit {
 
 TEST_F(StartTest, FitThumbnailTable) {
   const Fit cases[] = {
-      {73, 100, 50, 73, 36, true},   {73, 50, 100, 36, 73, true},   {73, 73, 73, 73, 73, false},
-      {73, 74, 10, 73, 9, true},     {73, 40, 20, 40, 20, false},   {73, 76, 76, 73, 72, true},
-      {73, 100, 100, 73, 73, true},  {45, 90, 90, 45, 45, true},    {45, 100, 20, 45, 8, true},
-      {45, 49, 49, 45, 44, true},    {45, 1000, 10, 45, 0, true},   {78, 78, 200, 30, 78, true},
+      {73, 100, 50, 73, 36, true},      {73, 50, 100, 36, 73, true},
+      {73, 73, 73, 73, 73, false},      {73, 74, 10, 73, 9, true},
+      {73, 40, 20, 40, 20, false},      {73, 76, 76, 73, 72, true},
+      {73, 100, 100, 73, 73, true},     {45, 90, 90, 45, 45, true},
+      {45, 100, 20, 45, 8, true},       {45, 49, 49, 45, 44, true},
+      {45, 1000, 10, 45, 0, true},      {78, 78, 200, 30, 78, true},
       {600, 1024, 768, 600, 450, true}, {600, 600, 600, 600, 600, false},
   };
   for (const Fit& c : cases) {

@@ -1,5 +1,6 @@
 // The text-extension dialog and what the main window does after it.
 #include "forms/textext.h"
+
 #include "tests/app/startfixture.h"
 
 namespace {

@@ -64,7 +64,7 @@ Bytes File(int width, int height, int bits, std::uint32_t compression, std::uint
 
 TEST(BmpLayout, ThirtyTwoBitClipboardPicture) {
   TBitmap b(5, 3, 32);
-  b.ScanLine(0)[0] = 0x11;  // top-left blue
+  b.ScanLine(0)[0] = 0x11;          // top-left blue
   b.ScanLine(2)[4 * 4 + 2] = 0x22;  // bottom-right red
   const Bytes f = Write(b);
   EXPECT_EQ(f.size(), 54u + 4 * 5 * 3);
@@ -77,8 +77,8 @@ TEST(BmpLayout, ThirtyTwoBitClipboardPicture) {
   EXPECT_EQ(U16(f, 28), 32u);
   EXPECT_EQ(U32(f, 30), 0u);  // BI_RGB
   EXPECT_EQ(U32(f, 34), 60u);
-  EXPECT_EQ(U32(f, 46), 0u);  // no colour table
-  EXPECT_EQ(f[54 + 4 * 4 + 2], 0x22);         // the bottom row comes first
+  EXPECT_EQ(U32(f, 46), 0u);           // no colour table
+  EXPECT_EQ(f[54 + 4 * 4 + 2], 0x22);  // the bottom row comes first
   EXPECT_EQ(f[54 + 2 * 20], 0x11);
 }
 
@@ -134,7 +134,8 @@ TEST(BmpLayout, OtherProgramsOpenTheFiles) {
     TMemoryStream out;
     WriteBmp(b, out);
     std::ofstream("p.bmp", std::ios::binary)
-        .write(reinterpret_cast<const char*>(out.Bytes().data()), static_cast<std::streamsize>(out.Bytes().size()));
+        .write(reinterpret_cast<const char*>(out.Bytes().data()),
+               static_cast<std::streamsize>(out.Bytes().size()));
     const std::string check =
         "/usr/bin/python3 -c \"from PIL import Image; im = Image.open('p.bmp'); im.load(); "
         "assert im.size == (13, 9), im.size\"";
@@ -154,7 +155,7 @@ TEST(BmpReader, Os2HeaderWithThreeByteColours) {
   Put16(f, 1);
   Put16(f, 1);
   f.insert(f.end(), {10, 20, 30, 40, 50, 60});  // two entries: blue, green, red
-  f.insert(f.end(), {0x40, 0, 0, 0});            // one row: pixel 0 index 0, pixel 1 index 1
+  f.insert(f.end(), {0x40, 0, 0, 0});           // one row: pixel 0 index 0, pixel 1 index 1
   const TBitmap b = Read(f);
   EXPECT_EQ(b.GetWidth(), 2);
   EXPECT_EQ(b.BitsPerPixel(), 1);
@@ -194,7 +195,12 @@ TEST(BmpReader, HostileFilesAreRefusedWithTheBitmapText) {
     Bytes file;
   } cases[] = {
       {"not BM", Bytes{'B', 'N', 0, 0}},
-      {"cut in the header", [] { Bytes f = File(1, 1, 24, 0, 0, Bytes(4, 0)); f.resize(30); return f; }()},
+      {"cut in the header",
+       [] {
+         Bytes f = File(1, 1, 24, 0, 0, Bytes(4, 0));
+         f.resize(30);
+         return f;
+       }()},
       {"negative width", File(-4, 1, 24, 0, 0, Bytes(16, 0))},
       {"zero height", File(4, 0, 24, 0, 0, {})},
       {"huge", File(70000, 70000, 32, 0, 0, {})},
@@ -204,9 +210,24 @@ TEST(BmpReader, HostileFilesAreRefusedWithTheBitmapText) {
       {"masks overlapping", File(2, 1, 16, 3, 0, bitfieldsOverlap)},
       {"a mask of zero", File(2, 1, 16, 3, 0, bitfieldsZero)},
       {"RLE with the wrong depth", File(2, 1, 24, 1, 0, Bytes(8, 0))},
-      {"RLE that never ends", File(4, 4, 8, 1, 2, [&] { Bytes r = table2; r.insert(r.end(), {2, 1, 2, 1}); return r; }())},
-      {"RLE literal past the data", File(4, 1, 8, 1, 2, [&] { Bytes r = table2; r.insert(r.end(), {0, 200, 1}); return r; }())},
-      {"RLE rows top-down", File(4, -1, 8, 1, 2, [&] { Bytes r = table2; r.insert(r.end(), {0, 1}); return r; }())},
+      {"RLE that never ends", File(4, 4, 8, 1, 2,
+                                   [&] {
+                                     Bytes r = table2;
+                                     r.insert(r.end(), {2, 1, 2, 1});
+                                     return r;
+                                   }())},
+      {"RLE literal past the data", File(4, 1, 8, 1, 2,
+                                         [&] {
+                                           Bytes r = table2;
+                                           r.insert(r.end(), {0, 200, 1});
+                                           return r;
+                                         }())},
+      {"RLE rows top-down", File(4, -1, 8, 1, 2,
+                                 [&] {
+                                   Bytes r = table2;
+                                   r.insert(r.end(), {0, 1});
+                                   return r;
+                                 }())},
   };
   for (const auto& c : cases) {
     try {

@@ -55,8 +55,9 @@ Bytes ReadFile(const std::filesystem::path& p) {
 }
 
 void WriteFile(const std::filesystem::path& p, const Bytes& bytes) {
-  std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                           static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(p, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 // The pixels of `b` as a binary PPM, red, green, blue.
@@ -67,7 +68,10 @@ void WritePpm(const std::filesystem::path& p, const TBitmap& b) {
   out << "P6\n" << b.GetWidth() << " " << b.GetHeight() << "\n255\n";
   for (int y = 0; y < b.GetHeight(); ++y) {
     const std::uint8_t* row = bgr.data() + stride * static_cast<std::size_t>(b.GetHeight() - 1 - y);
-    for (int x = 0; x < b.GetWidth(); ++x) out.put(static_cast<char>(row[3 * x + 2])).put(static_cast<char>(row[3 * x + 1])).put(static_cast<char>(row[3 * x]));
+    for (int x = 0; x < b.GetWidth(); ++x)
+      out.put(static_cast<char>(row[3 * x + 2]))
+          .put(static_cast<char>(row[3 * x + 1]))
+          .put(static_cast<char>(row[3 * x]));
   }
 }
 
@@ -84,7 +88,8 @@ TEST(Jpeg, FilesAreWhatTheLibrarysOwnEncoderWrites) {
   for (const Case& c : {Case{37, 23, 32}, Case{16, 16, 24}, Case{1, 1, 32}, Case{300, 7, 24}}) {
     const TBitmap picture = Picture(c.w, c.h, c.bits);
     WritePpm("in.ppm", picture);
-    const Bytes expected = RunTool("cjpeg -quality 90 -dct float -baseline -outfile ref.jpg in.ppm", "ref.jpg");
+    const Bytes expected =
+        RunTool("cjpeg -quality 90 -dct float -baseline -outfile ref.jpg in.ppm", "ref.jpg");
     TJPEGImage jpeg;
     jpeg.Assign(picture);
     EXPECT_EQ(Save(jpeg), expected) << c.w << "x" << c.h << " at " << c.bits;
@@ -95,11 +100,14 @@ TEST(Jpeg, PaletteBitmapsAreSavedByTheirColours) {
   ScopedWorkFolder work;
   TBitmap picture(10, 5, 4);
   for (int i = 0; i < 16; ++i)
-    picture.Colors[static_cast<std::size_t>(i)] = TRGBQuad{static_cast<std::uint8_t>(i * 16), 40, static_cast<std::uint8_t>(255 - i * 9), 0};
+    picture.Colors[static_cast<std::size_t>(i)] =
+        TRGBQuad{static_cast<std::uint8_t>(i * 16), 40, static_cast<std::uint8_t>(255 - i * 9), 0};
   for (int y = 0; y < 5; ++y)
-    for (int x = 0; x < 10; x += 2) picture.ScanLine(y)[x / 2] = static_cast<std::uint8_t>(((x + y) % 16) << 4 | ((x * y) % 16));
+    for (int x = 0; x < 10; x += 2)
+      picture.ScanLine(y)[x / 2] = static_cast<std::uint8_t>(((x + y) % 16) << 4 | ((x * y) % 16));
   WritePpm("in.ppm", picture);
-  const Bytes expected = RunTool("cjpeg -quality 90 -dct float -baseline -outfile ref.jpg in.ppm", "ref.jpg");
+  const Bytes expected =
+      RunTool("cjpeg -quality 90 -dct float -baseline -outfile ref.jpg in.ppm", "ref.jpg");
   TJPEGImage jpeg;
   jpeg.Assign(picture);
   EXPECT_EQ(Save(jpeg), expected);
@@ -120,7 +128,8 @@ TEST(Jpeg, DecodesAsDjpegDoes) {
   for (int y = 0; y < 19; ++y)
     for (int x = 0; x < 41; ++x)
       for (int c = 0; c < 3; ++c)
-        differences += decoded.ScanLine(y)[3 * x + 2 - c] != ppm[header + (std::size_t(y) * 41 + x) * 3 + c];
+        differences +=
+            decoded.ScanLine(y)[3 * x + 2 - c] != ppm[header + (std::size_t(y) * 41 + x) * 3 + c];
   EXPECT_EQ(differences, 0);
 }
 
@@ -202,8 +211,8 @@ TEST(Jpeg, HugeDimensionsAreRefusedBeforeAnythingIsAllocated) {
 
 TEST(Jpeg, FilesThatAreNotJpegAreRefusedWithTheLibrarysCode) {
   const Bytes cases[] = {
-      {0x00, 0x01, 0x02},                    // no start of image
-      {0xFF, 0xD8, 0xFF, 0xD9},              // start and end, nothing between
+      {0x00, 0x01, 0x02},        // no start of image
+      {0xFF, 0xD8, 0xFF, 0xD9},  // start and end, nothing between
       {0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x11, 8, 0xFF, 0xFF, 0xFF, 0xFF, 3},  // a frame that stops
   };
   for (const Bytes& bytes : cases) {

@@ -1,10 +1,11 @@
 // The picture holder: it keeps a copy of its own of a picture of any class, and gives any
 // picture as a bitmap.
+#include "imaging/picture.h"
+
 #include <gtest/gtest.h>
 
 #include "imaging/exception.h"
 #include "imaging/jpegimage.h"
-#include "imaging/picture.h"
 #include "imaging/stream.h"
 
 namespace {

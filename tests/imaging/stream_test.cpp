@@ -1,10 +1,11 @@
 // Files that cannot be opened or created fail with the texts the user sees, file name included.
+#include "imaging/stream.h"
+
 #include <gtest/gtest.h>
 
 #include "imaging/exception.h"
-#include "imaging/stream.h"
-#include "tests/common/workfolder.h"
 #include "imaging/utf8path.h"
+#include "tests/common/workfolder.h"
 
 namespace {
 

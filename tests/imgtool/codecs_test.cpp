@@ -33,13 +33,15 @@ std::string PpmPixels(const std::string& ppm, int w, int h) {
 }
 
 TEST(ImgtoolJpeg, EncodeWritesWhatCjpegWrites) {
-  const fs::path in = WorkDir() / "j.ppm", ours = WorkDir() / "ours.jpg", ref = WorkDir() / "ref.jpg";
+  const fs::path in = WorkDir() / "j.ppm", ours = WorkDir() / "ours.jpg",
+                 ref = WorkDir() / "ref.jpg";
   MakePpm(in, 45, 29);
   for (const char* quality : {"90", "50"}) {
     const std::string option = std::string(quality) == "90" ? "" : "--quality 50 ";
     ASSERT_EQ(Imgtool("encode-jpeg " + option + in.string() + " " + ours.string()).exitCode, 0);
-    const std::string command = std::string("cjpeg -quality ") + quality + " -dct float -baseline -outfile " +
-                                ref.string() + " " + in.string();
+    const std::string command = std::string("cjpeg -quality ") + quality +
+                                " -dct float -baseline -outfile " + ref.string() + " " +
+                                in.string();
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(Slurp(ours), Slurp(ref)) << quality;
   }
@@ -52,7 +54,9 @@ TEST(ImgtoolJpeg, DecodeShowsWhatDjpegShows) {
   ASSERT_EQ(Imgtool("encode-jpeg " + in.string() + " " + jpg.string()).exitCode, 0);
   const ToolRun run = Imgtool("decode " + jpg.string() + " " + pam.string());
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  ASSERT_EQ(std::system(("djpeg -dct float -ppm -outfile " + ref.string() + " " + jpg.string()).c_str()), 0);
+  ASSERT_EQ(
+      std::system(("djpeg -dct float -ppm -outfile " + ref.string() + " " + jpg.string()).c_str()),
+      0);
   const Pam decoded = ReadPam(pam);
   EXPECT_EQ(decoded.tupleType, "RGB");
   EXPECT_EQ(decoded.samples, PpmPixels(Slurp(ref), 33, 17));
@@ -61,7 +65,8 @@ TEST(ImgtoolJpeg, DecodeShowsWhatDjpegShows) {
 TEST(ImgtoolJpeg, GrayscaleIsShownAsRepeatedGreyLevels) {
   const fs::path in = WorkDir() / "g.ppm", jpg = WorkDir() / "g.jpg", pam = WorkDir() / "g.pam";
   MakePpm(in, 40, 40);
-  ASSERT_EQ(std::system(("cjpeg -grayscale -outfile " + jpg.string() + " " + in.string()).c_str()), 0);
+  ASSERT_EQ(std::system(("cjpeg -grayscale -outfile " + jpg.string() + " " + in.string()).c_str()),
+            0);
   ASSERT_EQ(Imgtool("decode " + jpg.string() + " " + pam.string()).exitCode, 0);
   const Pam decoded = ReadPam(pam);
   ASSERT_EQ(decoded.samples.size(), 40u * 40 * 3);
@@ -82,14 +87,17 @@ TEST(ImgtoolBmp, EveryDepthDecodesBack) {
     std::size_t size;  // of the file, for 9 x 5
   };
   const Case cases[] = {
-      {"32", 0, true, 54 + 4 * 9 * 5}, {"24", 0, true, 54 + 28 * 5},
+      {"32", 0, true, 54 + 4 * 9 * 5},     {"24", 0, true, 54 + 28 * 5},
       {"8", 7, true, 54 + 4 * 7 + 12 * 5}, {"4", 5, true, 54 + 4 * 5 + 8 * 5},
-      {"1", 2, true, 54 + 8 + 4 * 5}, {"1", 0, false, 54 + 8 + 4 * 5},
+      {"1", 2, true, 54 + 8 + 4 * 5},      {"1", 0, false, 54 + 8 + 4 * 5},
   };
   for (const Case& c : cases) {
     const fs::path in = WorkDir() / "b.ppm", bmp = WorkDir() / "b.bmp", pam = WorkDir() / "b.pam";
     const std::string source = PpmPixels(MakePpm(in, 9, 5, c.colours), 9, 5);
-    ASSERT_EQ(Imgtool(std::string("encode-bmp --bpp ") + c.bpp + " " + in.string() + " " + bmp.string()).exitCode, 0);
+    ASSERT_EQ(
+        Imgtool(std::string("encode-bmp --bpp ") + c.bpp + " " + in.string() + " " + bmp.string())
+            .exitCode,
+        0);
     EXPECT_EQ(fs::file_size(bmp), c.size) << c.bpp;
     ASSERT_EQ(Imgtool("decode " + bmp.string() + " " + pam.string()).exitCode, 0);
     const Pam decoded = ReadPam(pam);

@@ -16,12 +16,16 @@ namespace {
 
 constexpr std::uint32_t kRed = 0x0000FF, kMagenta = 0xFF00FF, kWhite = 0xFFFFFF;
 
-std::uint32_t Rgb(int r, int g, int b) { return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16; }
+std::uint32_t Rgb(int r, int g, int b) {
+  return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16;
+}
 
 // An RGBA image of one row: colour (s, s, s) at each given alpha.
 std::unique_ptr<TPNGObject> GreyRow(int s, const std::vector<int>& alphas) {
   Samples px{static_cast<std::uint32_t>(alphas.size()), 1, 8, 6, {}};
-  for (int a : alphas) px.values.insert(px.values.end(), {std::uint32_t(s), std::uint32_t(s), std::uint32_t(s), std::uint32_t(a)});
+  for (int a : alphas)
+    px.values.insert(px.values.end(),
+                     {std::uint32_t(s), std::uint32_t(s), std::uint32_t(s), std::uint32_t(a)});
   return Load(EncodePng(px, {}));
 }
 
@@ -78,7 +82,8 @@ TEST(Draw, ColourKeyShowsTheCanvasWhereThePixelsAreTheKey) {
 TEST(Draw, TransparentColourOfEachColourType) {
   FileOptions grey;
   grey.extra = {Chunk("tRNS", {0x00, 0xC8})};
-  EXPECT_EQ(Load(EncodePng(Samples{1, 1, 8, 0, {3}}, grey))->GetTransparentColor(), Rgb(200, 200, 200));
+  EXPECT_EQ(Load(EncodePng(Samples{1, 1, 8, 0, {3}}, grey))->GetTransparentColor(),
+            Rgb(200, 200, 200));
 
   FileOptions keyed;
   keyed.plte = {10, 20, 30, 40, 50, 60};
@@ -93,9 +98,11 @@ TEST(Draw, TransparentColourOfEachColourType) {
   TCanvas canvas(2, 1, 0);
   partial->Draw(canvas, TRect{0, 0, 2, 1});
   EXPECT_EQ(canvas.Pixel(0, 0), Rgb(10, 20, 30));
-  EXPECT_EQ(canvas.Pixel(1, 0), Rgb((40 * 128 + 255) >> 8, (50 * 128 + 255) >> 8, (60 * 128 + 255) >> 8));
+  EXPECT_EQ(canvas.Pixel(1, 0),
+            Rgb((40 * 128 + 255) >> 8, (50 * 128 + 255) >> 8, (60 * 128 + 255) >> 8));
 
-  EXPECT_EQ(Load(EncodePng(Samples{1, 1, 8, 2, {1, 2, 3}}, {}))->GetTransparencyMode(), TPNGTransparencyMode::ptmNone);
+  EXPECT_EQ(Load(EncodePng(Samples{1, 1, 8, 2, {1, 2, 3}}, {}))->GetTransparencyMode(),
+            TPNGTransparencyMode::ptmNone);
 }
 
 TEST(Draw, OneBitPaletteBlendsExactlyItsWidth) {
@@ -111,8 +118,9 @@ TEST(Draw, OneBitPaletteBlendsExactlyItsWidth) {
     for (int x = 0; x < 16; ++x) {
       const bool inside = x >= 3 && x < 13 && y >= 1 && y < 3;
       const std::uint32_t expected = !inside ? kRed
-                                     : (x - 3) % 2 ? Rgb(0, 0, 255)
-                                                   : Rgb(255, (255 * 128 + 255) >> 8, (255 * 128 + 255) >> 8);
+                                     : (x - 3) % 2
+                                         ? Rgb(0, 0, 255)
+                                         : Rgb(255, (255 * 128 + 255) >> 8, (255 * 128 + 255) >> 8);
       EXPECT_EQ(canvas.Pixel(x, y), expected) << x << "," << y;
     }
 }

@@ -1,10 +1,9 @@
 // The loading loop: the order of its checks and errors, CRC checks per chunk kind, chunks it
 // skips, keeps or refuses, and the saving loop.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <algorithm>
-
-#include <zlib.h>
 
 #include "imaging/stream.h"
 #include "png/chunk.h"
@@ -90,8 +89,8 @@ TEST(Loading, IhdrNotFirstLeavesNoChunks) {
 
 TEST(Loading, FailedLoadKeepsTheChunksUpToTheFailingOne) {
   TPNGObject png;
-  TMemoryStream stream(
-      Png({GrayHeader(), Chunk("tEXt", Text("k\0v"sv)), Chunk("QQQQ", {1}), OneGrayPixelData(), Iend()}));
+  TMemoryStream stream(Png({GrayHeader(), Chunk("tEXt", Text("k\0v"sv)), Chunk("QQQQ", {1}),
+                            OneGrayPixelData(), Iend()}));
   EXPECT_THROW(png.LoadFromStream(stream), EPNGUnknownCriticalChunk);
   EXPECT_EQ(ChunkNames(png), (std::vector<std::string>{"IHDR", "tEXt", "QQQQ"}));
 }
@@ -108,10 +107,12 @@ TEST(Loading, WrongCrcOnEveryStoredChunkKindFails) {
   const CrcCase cases[] = {
       {"IHDR", Png({Chunk("IHDR", Cat({Be32(1), Be32(1), {8, 0, 0, 0, 0}}), true), data, Iend()})},
       {"PLTE", Png({palHeader, Chunk("PLTE", {1, 2, 3}, true), palData, Iend()})},
-      {"tRNS", Png({palHeader, Chunk("PLTE", {1, 2, 3}), Chunk("tRNS", {0}, true), palData, Iend()})},
+      {"tRNS",
+       Png({palHeader, Chunk("PLTE", {1, 2, 3}), Chunk("tRNS", {0}, true), palData, Iend()})},
       {"gAMA", Png({GrayHeader(), Chunk("gAMA", Be32(45455), true), data, Iend()})},
       {"tEXt", Png({GrayHeader(), Chunk("tEXt", Text("k\0v"sv), true), data, Iend()})},
-      {"zTXt", Png({GrayHeader(), Chunk("zTXt", Cat({Text("k"), {0, 0}, Deflate(Text("v"))}), true), data, Iend()})},
+      {"zTXt", Png({GrayHeader(), Chunk("zTXt", Cat({Text("k"), {0, 0}, Deflate(Text("v"))}), true),
+                    data, Iend()})},
       {"tIME", Png({GrayHeader(), Chunk("tIME", {7, 0xE6, 12, 11, 14, 0, 0}, true), data, Iend()})},
       {"generic", Png({GrayHeader(), Chunk("prVt", {1, 2}, true), data, Iend()})},
       {"IDAT", Png({GrayHeader(), Chunk("IDAT", Deflate({0, 0x80}), true), Iend()})},
@@ -154,8 +155,7 @@ TEST(Loading, KnownChunksGetTheirClasses) {
   const Bytes file =
       Png({Ihdr(1, 1, 8, 3), Chunk("gAMA", Be32(45455)), Chunk("PLTE", {1, 2, 3}),
            Chunk("tRNS", {0}), Chunk("tIME", {0x07, 0xE6, 12, 11, 14, 15, 16}),
-           Chunk("tEXt", Text("Title\0Memo"sv)), Chunk("IDAT", Deflate({0, 0})),
-           Iend()});
+           Chunk("tEXt", Text("Title\0Memo"sv)), Chunk("IDAT", Deflate({0, 0})), Iend()});
   const auto png = Load(file);
   const TPNGList& list = png->Chunks();
   EXPECT_NE(list.ItemFromClass<TChunkgAMA>(), nullptr);
@@ -186,8 +186,8 @@ TEST(Loading, ZtxtInflatesAndFailsQuietly) {
 
 TEST(Loading, ZtxtThatInflatesWithoutBoundIsDropped) {
   const Bytes bomb = Deflate(Bytes(64u << 20, 'a'), 9);  // 64 MiB of text in a few KiB
-  const auto png = Load(Png({GrayHeader(), Chunk("zTXt", Cat({Text("k"), {0, 0}, bomb})),
-                             OneGrayPixelData(), Iend()}));
+  const auto png = Load(Png(
+      {GrayHeader(), Chunk("zTXt", Cat({Text("k"), {0, 0}, bomb})), OneGrayPixelData(), Iend()}));
   EXPECT_EQ(png->Chunks().ItemFromClass<TChunkzTXt>()->Text, "");
 }
 
@@ -203,8 +203,8 @@ TEST(Saving, WritesSignatureAndEveryChunkAsListed) {
   png->Chunks().RemoveChunk(png->Chunks().ItemFromClass<TChunkIDAT>());
   TMemoryStream saved;
   png->SaveToStream(saved);
-  EXPECT_EQ(saved.Bytes(), Png({GrayHeader(), Chunk("prVt", {1, 2, 3}),
-                                Chunk("tEXt", Text("k\0v"sv)), Iend()}));
+  EXPECT_EQ(saved.Bytes(),
+            Png({GrayHeader(), Chunk("prVt", {1, 2, 3}), Chunk("tEXt", Text("k\0v"sv)), Iend()}));
 }
 
 TEST(Saving, ZtxtWritesAOneSpaceTextForAnEmptyOne) {
@@ -243,7 +243,7 @@ TEST(Object, PixelInfoByFormat) {
     std::uint32_t width;
     std::uint8_t depth, colorType;
     std::uint32_t rowBytes, offset;
-  } cases[] = {{10, 1, 0, 2, 1},  {10, 2, 3, 3, 1},  {10, 16, 0, 20, 2}, {10, 8, 2, 30, 3},
+  } cases[] = {{10, 1, 0, 2, 1},   {10, 2, 3, 3, 1},  {10, 16, 0, 20, 2}, {10, 8, 2, 30, 3},
                {10, 16, 2, 60, 6}, {10, 8, 4, 20, 2}, {10, 16, 4, 40, 4}, {10, 8, 6, 40, 4},
                {10, 16, 6, 80, 8}, {3, 4, 0, 2, 1}};
   for (const Case& c : cases) {

@@ -1,12 +1,12 @@
 // Undoing the row filters against the format's definition, written out byte by byte here, on
 // random rows for every pixel size the decoder uses (the vector loops and the portable ones).
+#include "png/rowfilter.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <random>
 #include <vector>
-
-#include "png/rowfilter.h"
 
 namespace {
 
@@ -14,16 +14,20 @@ using Row = std::vector<std::uint8_t>;
 
 int Predict(int type, int a, int b, int c) {
   switch (type) {
-    case 1: return a;
-    case 2: return b;
-    case 3: return (a + b) / 2;
+    case 1:
+      return a;
+    case 2:
+      return b;
+    case 3:
+      return (a + b) / 2;
     case 4: {
       const int p = a + b - c;
       const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
       if (pa <= pb && pa <= pc) return a;
       return pb <= pc ? b : c;
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 

@@ -22,7 +22,8 @@ ToolRun Imgtool(const std::string& args) { return RunTool(IMGTOOL_PATH, args); }
 std::vector<std::uint8_t> GammaTable(std::uint32_t g) {
   std::vector<std::uint8_t> t(256);
   for (int i = 0; i < 256; ++i)
-    t[i] = static_cast<std::uint8_t>(std::nearbyint(std::pow(i / 255.0, 100000.0 / (g * 2.2)) * 255));
+    t[i] =
+        static_cast<std::uint8_t>(std::nearbyint(std::pow(i / 255.0, 100000.0 / (g * 2.2)) * 255));
   return t;
 }
 
@@ -62,8 +63,8 @@ TEST_P(ValidFile, ShowsWhatLibpngReads) {
       if (c < 3 && ref.hasGamma) expected = gamma[expected];
       const auto got = static_cast<std::uint8_t>(pam.samples[p * pam.channels + c]);
       if (got != expected && mismatches++ < 5)
-        ADD_FAILURE() << "pixel " << p << " channel " << c << ": " << int(got) << " != "
-                      << int(expected);
+        ADD_FAILURE() << "pixel " << p << " channel " << c << ": " << int(got)
+                      << " != " << int(expected);
     }
   }
   EXPECT_EQ(mismatches, 0u);
@@ -74,15 +75,15 @@ INSTANTIATE_TEST_SUITE_P(PngSuite, ValidFile, ::testing::ValuesIn(SuiteFiles(fal
 
 TEST(PngSuiteBroken, EveryFileIsRefusedWithItsError) {
   const std::map<std::string, const char*> expected = {
-      {"xc1n0g08.png", EPNGInvalidIHDRText},   // colour type 1
-      {"xc9n2c08.png", EPNGInvalidIHDRText},   // colour type 9
+      {"xc1n0g08.png", EPNGInvalidIHDRText},  // colour type 1
+      {"xc9n2c08.png", EPNGInvalidIHDRText},  // colour type 9
       {"xcrn0g04.png", EPNGInvalidFileHeaderText},
-      {"xcsn0g01.png", EPngInvalidCRCText},    // IDAT checksum
-      {"xd0n2c08.png", EPNGInvalidIHDRText},   // bit depth 0
-      {"xd3n2c08.png", EPNGInvalidIHDRText},   // bit depth 3
-      {"xd9n2c08.png", EPNGInvalidIHDRText},   // bit depth 99
+      {"xcsn0g01.png", EPngInvalidCRCText},   // IDAT checksum
+      {"xd0n2c08.png", EPNGInvalidIHDRText},  // bit depth 0
+      {"xd3n2c08.png", EPNGInvalidIHDRText},  // bit depth 3
+      {"xd9n2c08.png", EPNGInvalidIHDRText},  // bit depth 99
       {"xdtn0g01.png", EPNGNoImageDataText},
-      {"xhdn0g08.png", EPngInvalidCRCText},    // IHDR checksum
+      {"xhdn0g08.png", EPngInvalidCRCText},  // IHDR checksum
       {"xlfn0g04.png", EPNGInvalidFileHeaderText},
       {"xs1n0g01.png", EPNGInvalidFileHeaderText},
       {"xs2n0g01.png", EPNGInvalidFileHeaderText},
@@ -95,7 +96,7 @@ TEST(PngSuiteBroken, EveryFileIsRefusedWithItsError) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(expected.count(name));
     const ToolRun run = Imgtool("decode " + std::string(PNGSUITE_DIR) + "/" + name + " " +
-                            (WorkDir() / "x.pam").string());
+                                (WorkDir() / "x.pam").string());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, std::string(expected.at(name)) + "\n");
     EXPECT_EQ(run.out, "");
@@ -117,7 +118,9 @@ TEST(Imgtool, RepeatPrintsOneTimingLine) {
   int n;
   unsigned long long bytes;
   ASSERT_EQ(std::sscanf(run.out.c_str(), "median_ms=%lf min_ms=%lf max_ms=%lf n=%d out_bytes=%llu",
-                        &median, &mn, &mx, &n, &bytes), 5) << run.out;
+                        &median, &mn, &mx, &n, &bytes),
+            5)
+      << run.out;
   EXPECT_EQ(n, 3);
   EXPECT_EQ(bytes, 32ull * 32 * 4);
   EXPECT_LE(mn, median);
@@ -159,7 +162,8 @@ TEST(Imgtool, EncodePngWritesAFileLibpngReadsBackUnchanged) {
             << "pixel " << p;
     unsigned long long bytes = 0;
     ASSERT_EQ(std::sscanf(run.out.c_str(), "median_ms=%*f min_ms=%*f max_ms=%*f n=1 out_bytes=%llu",
-                          &bytes), 1);
+                          &bytes),
+              1);
     EXPECT_EQ(bytes, fs::file_size(png));
   }
   EXPECT_EQ(Imgtool("encode-png " + std::string(PNGSUITE_DIR) + "/basn2c08.png x.png").exitCode, 1);

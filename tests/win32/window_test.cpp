@@ -3,8 +3,6 @@
 // own changes.
 #include <gtest/gtest.h>
 
-#include "platform/win32/win32_windows.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -15,6 +13,7 @@
 #include "platform/win32/win32_peer.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_windows.h"
 #include "tests/common/workfolder.h"
 #include "ui/application.h"
 
@@ -173,7 +172,10 @@ TEST_F(WindowTest, TypedTextAndClicksReachTheHandlers) {
   EXPECT_EQ(SendMessageW(HandleOf(start_->CBOverWrite), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   // A radio button of the format group.
   int clicks = 0;
-  start_->RadioGroup1.OnClick = [&](TObject* s) { ++clicks; start_->RadioGroup1Click(s); };
+  start_->RadioGroup1.OnClick = [&](TObject* s) {
+    ++clicks;
+    start_->RadioGroup1Click(s);
+  };
   HWND bmp = nullptr;
   for (HWND h = GetWindow(main_, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
     if (Text(h) == "bmp") bmp = h;
@@ -198,7 +200,10 @@ TEST_F(WindowTest, UpDownArrowsMoveTheNumber) {
 
 TEST_F(WindowTest, ProgramChangesAreNotEchoedAsInput) {
   int changes = 0;
-  start_->EdFname.OnChange = [&](TObject* s) { ++changes; start_->EdFnameChange(s); };
+  start_->EdFname.OnChange = [&](TObject* s) {
+    ++changes;
+    start_->EdFnameChange(s);
+  };
   start_->EdFname.SetText("abc");
   Pump();
   EXPECT_EQ(changes, 1);

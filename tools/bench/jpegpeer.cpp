@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <jpeglib.h>
+#include "imaging/libjpeg.h"
 
-std::vector<std::uint8_t> LibjpegCompress(const std::uint8_t* top, long stride, int width, int height) {
+std::vector<std::uint8_t> LibjpegCompress(const std::uint8_t* top, long stride, int width,
+                                          int height) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);
@@ -22,7 +23,8 @@ std::vector<std::uint8_t> LibjpegCompress(const std::uint8_t* top, long stride, 
   jpeg_set_quality(&c, 90, TRUE);
   jpeg_start_compress(&c, TRUE);
   std::vector<JSAMPROW> rows(static_cast<std::size_t>(height));
-  for (int y = 0; y < height; ++y) rows[static_cast<std::size_t>(y)] = const_cast<JSAMPROW>(top + stride * y);
+  for (int y = 0; y < height; ++y)
+    rows[static_cast<std::size_t>(y)] = const_cast<JSAMPROW>(top + stride * y);
   while (c.next_scanline < c.image_height)
     jpeg_write_scanlines(&c, rows.data() + c.next_scanline, c.image_height - c.next_scanline);
   jpeg_finish_compress(&c);

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "imaging/bitmap.h"
@@ -13,10 +13,10 @@
 #include "imaging/canvas.h"
 #include "imaging/jpegimage.h"
 #include "imaging/stream.h"
+#include "png/pngobject.h"
 #include "tools/bench/benchutil.h"
 #include "tools/bench/corpus.h"
 #include "tools/bench/jpegpeer.h"
-#include "png/pngobject.h"
 
 namespace {
 
@@ -78,8 +78,9 @@ void BmpRow(const CorpusImage& img, int runs) {
     std::memcpy(to.data(), file.data(), file.size());
     return to.size();
   });
-  std::printf("%-12s BMP write %7.2f ms  read %7.2f ms  copy %7.2f ms  write/copy %5.2f  read/copy %5.2f\n",
-              img.name.c_str(), write, read, copy, write / copy, read / copy);
+  std::printf(
+      "%-12s BMP write %7.2f ms  read %7.2f ms  copy %7.2f ms  write/copy %5.2f  read/copy %5.2f\n",
+      img.name.c_str(), write, read, copy, write / copy, read / copy);
 }
 
 // Draws a 1920 x 1080 PNG onto a canvas of its size in each transparency mode: opaque, colour
@@ -104,10 +105,14 @@ void DrawRow(const CorpusImage& img, const char* mode, int runs) {
 int main() {
   std::fprintf(stderr, "making the corpus...\n");
   const std::vector<CorpusImage> corpus = MakeCorpus();
-  std::printf("JPEG, quality 90, baseline, float DCT, from a 32-bit clipboard bitmap; ratio = ours / libjpeg\n");
+  std::printf(
+      "JPEG, quality 90, baseline, float DCT, from a 32-bit clipboard bitmap; ratio = ours / "
+      "libjpeg\n");
   for (const CorpusImage& img : corpus)
     if (img.colorType == 2 && !img.interlaced) JpegRow(img, img.width > 2000 ? 3 : 9);
-  std::printf("\nBMP of a 32-bit clipboard bitmap, in memory; ratio = ours / a plain copy of the file's bytes\n");
+  std::printf(
+      "\nBMP of a 32-bit clipboard bitmap, in memory; ratio = ours / a plain copy of the file's "
+      "bytes\n");
   for (const CorpusImage& img : corpus)
     if (img.colorType == 2 && !img.interlaced) BmpRow(img, img.width > 2000 ? 5 : 15);
   std::printf("\nPNG drawing onto a canvas of the picture's size\n");

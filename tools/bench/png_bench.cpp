@@ -63,7 +63,8 @@ Bytes SubFiltered(const CorpusImage& img) {
   for (std::uint32_t y = 0; y < img.height; ++y) {
     const std::uint8_t* r = img.pixels.data() + y * n;
     out.push_back(1);
-    for (std::size_t i = 0; i < n; ++i) out.push_back(static_cast<std::uint8_t>(r[i] - (i >= 3 ? r[i - 3] : 0)));
+    for (std::size_t i = 0; i < n; ++i)
+      out.push_back(static_cast<std::uint8_t>(r[i] - (i >= 3 ? r[i - 3] : 0)));
   }
   return out;
 }
@@ -97,14 +98,16 @@ void EncodeRow(const CorpusImage& img, int runs) {
 int main() {
   std::fprintf(stderr, "making the corpus...\n");
   const std::vector<CorpusImage> corpus = MakeCorpus();
-  std::printf("PNG decode: median ms, MB/s of raw pixels, and our time / peer's time (< 1: faster)\n");
+  std::printf(
+      "PNG decode: median ms, MB/s of raw pixels, and our time / peer's time (< 1: faster)\n");
   std::printf("%-24s %8s %7s | %6s %6s %6s %6s | %5s\n", "picture", "ours ms", "MB/s", "libpng",
               "spng", "stb", "lode", "zlib");
   for (const CorpusImage& img : corpus) DecodeRow(img, img.width > 2000 ? 3 : 9);
 
-  std::printf("\nPNG encode of a 32-bit clipboard bitmap (Sub, level 7, window 15, memory level 8)\n");
-  std::printf("%-24s %8s %7s | %8s %5s | %8s %5s | %s\n", "picture", "ours ms", "MB/s",
-              "zlib ms", "ratio", "libpng", "ratio", "IDAT = libpng's, bytes");
+  std::printf(
+      "\nPNG encode of a 32-bit clipboard bitmap (Sub, level 7, window 15, memory level 8)\n");
+  std::printf("%-24s %8s %7s | %8s %5s | %8s %5s | %s\n", "picture", "ours ms", "MB/s", "zlib ms",
+              "ratio", "libpng", "ratio", "IDAT = libpng's, bytes");
   for (const CorpusImage& img : corpus)
     if (img.colorType == 2 && !img.interlaced) EncodeRow(img, img.width > 2000 ? 3 : 5);
   return 0;

@@ -48,7 +48,8 @@ std::size_t Nearest(const std::vector<Rgb>& table, Rgb c) {
 TBitmap PaletteBitmap(const PamImage& image, int bits) {
   const std::size_t pixels = std::size_t{image.width} * image.height;
   std::map<Rgb, std::size_t> own;
-  for (std::size_t i = 0; i < pixels && own.size() <= (1u << bits); ++i) own.emplace(PixelAt(image, i), 0);
+  for (std::size_t i = 0; i < pixels && own.size() <= (1u << bits); ++i)
+    own.emplace(PixelAt(image, i), 0);
   std::vector<Rgb> table;
   const bool fits = own.size() <= (1u << bits);
   if (fits) {
@@ -62,8 +63,9 @@ TBitmap PaletteBitmap(const PamImage& image, int bits) {
   TBitmap b(static_cast<int>(image.width), static_cast<int>(image.height), bits);
   b.Colors.assign(table.size(), TRGBQuad{0, 0, 0, 0});
   for (std::size_t i = 0; i < table.size(); ++i)
-    b.Colors[i] = TRGBQuad{static_cast<std::uint8_t>(table[i]), static_cast<std::uint8_t>(table[i] >> 8),
-                           static_cast<std::uint8_t>(table[i] >> 16), 0};
+    b.Colors[i] =
+        TRGBQuad{static_cast<std::uint8_t>(table[i]), static_cast<std::uint8_t>(table[i] >> 8),
+                 static_cast<std::uint8_t>(table[i] >> 16), 0};
   std::map<Rgb, std::size_t> nearest;
   const int perByte = 8 / bits;
   for (std::uint32_t y = 0; y < image.height; ++y) {

@@ -101,13 +101,16 @@ Options ParseOptions(int argc, char** argv, const std::string& allowed, const ch
   while (i < argc && std::strncmp(argv[i], "--", 2) == 0) {
     const std::string name = argv[i];
     if (allowed.find(name) == std::string::npos) throw UsageError{"unknown option " + name};
-    if (name == "--repeat") o.repeat = value(1, 1000000);
-    else if (name == "--quality") o.quality = value(1, 100);
+    if (name == "--repeat")
+      o.repeat = value(1, 1000000);
+    else if (name == "--quality")
+      o.quality = value(1, 100);
     else if (name == "--bpp") {
       o.bpp = value(1, 32);
       if (o.bpp != 1 && o.bpp != 4 && o.bpp != 8 && o.bpp != 24 && o.bpp != 32)
         throw UsageError{"--bpp is 32, 24, 8, 4 or 1"};
-    } else throw UsageError{"unknown option " + name};
+    } else
+      throw UsageError{"unknown option " + name};
   }
   if (argc - i != 2) throw UsageError{what};
   o.in = argv[i];
@@ -154,7 +157,8 @@ int EncodePng(int argc, char** argv) {
 }
 
 int EncodeJpeg(int argc, char** argv) {
-  const Options o = ParseOptions(argc, argv, "--repeat --quality", "encode-jpeg needs IN.pam and OUT.jpg");
+  const Options o =
+      ParseOptions(argc, argv, "--repeat --quality", "encode-jpeg needs IN.pam and OUT.jpg");
   PamImage image;
   if (!ReadInput(o.in, image)) return kExitCodec;
   const TBitmap bitmap = BitmapFromPam(image, 32);
@@ -167,7 +171,8 @@ int EncodeJpeg(int argc, char** argv) {
 }
 
 int EncodeBmp(int argc, char** argv) {
-  const Options o = ParseOptions(argc, argv, "--repeat --bpp", "encode-bmp needs IN.pam and OUT.bmp");
+  const Options o =
+      ParseOptions(argc, argv, "--repeat --bpp", "encode-bmp needs IN.pam and OUT.bmp");
   PamImage image;
   if (!ReadInput(o.in, image)) return kExitCodec;
   const TBitmap bitmap = BitmapFromPam(image, o.bpp);
@@ -232,9 +237,10 @@ int Info(int argc, char** argv) {
                 complete ? (crcOk ? "ok" : "bad") : "truncated");
     if (type == "IHDR" && complete && length >= 13) {
       const std::uint8_t* d = &bytes[pos + 8];
-      std::printf("  width=%u height=%u bit_depth=%u color_type=%u compression=%u filter=%u "
-                  "interlace=%u\n",
-                  ReadBE32(d), ReadBE32(d + 4), d[8], d[9], d[10], d[11], d[12]);
+      std::printf(
+          "  width=%u height=%u bit_depth=%u color_type=%u compression=%u filter=%u "
+          "interlace=%u\n",
+          ReadBE32(d), ReadBE32(d + 4), d[8], d[9], d[10], d[11], d[12]);
     }
     if (!complete) break;
     pos += std::size_t{length} + 12;

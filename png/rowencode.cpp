@@ -133,7 +133,9 @@ std::uint8_t FilterToEncode(TFilters filters, const std::uint8_t* raw, TFilterBu
   if (filters & FilterBit(pfUp)) FilterUp(raw, prev, b.filtered[2], length);
   if (filters & FilterBit(pfAverage)) FilterAverage(raw, prev, b.filtered[3], length, offset);
   if (filters & FilterBit(pfPaeth)) FilterPaeth(raw, prev, b.filtered[4], length, offset);
-  std::memcpy(b.previous, raw, length);
+  // The raw row is kept for the next row's Up, Average and Paeth, and as the row of type 0;
+  // a set of Sub alone needs neither, which spares a copy of every row in the usual save.
+  if (filters != FilterBit(pfSub)) std::memcpy(b.previous, raw, length);
   b.filtered[0] = b.previous;
   if (filters == FilterBit(pfNone) || filters == 0) return 0;
 

@@ -17,7 +17,8 @@ using TRowEncoder = void (*)(const std::uint8_t* inverse, const std::uint8_t* sr
 TRowEncoder RowEncoderFor(std::uint8_t colorType, std::uint8_t bitDepth, bool identityInverse);
 
 // Buffers of the filter choice. previous (buffer 0) holds the previous raw row on entry and the
-// current one on return; filtered[1..4] must hold `length` bytes for each filter in `filters`.
+// current one on return (not updated for a set of Sub alone, which never reads it);
+// filtered[1..4] must hold `length` bytes for each filter in `filters`.
 struct TFilterBuffers {
   std::uint8_t* previous;
   std::uint8_t* filtered[5];

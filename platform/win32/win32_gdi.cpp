@@ -33,3 +33,9 @@ HBRUSH BrushFor(TColor color) {
   if (it == brushes.end()) it = brushes.emplace(c, GdiObject<HBRUSH>(CreateSolidBrush(c))).first;
   return it->second.Get();
 }
+
+HBRUSH ControlColours(HDC dc, TColor text, TColor back) {
+  SetTextColor(dc, ToColorRef(text));
+  SetBkColor(dc, ToColorRef(back));
+  return BrushFor(back);
+}

@@ -43,3 +43,7 @@ COLORREF ToColorRef(TColor color);
 // are few and so are their fonts.
 HFONT FontFor(const TFont& font);
 HBRUSH BrushFor(TColor color);
+
+// Sets up `dc` for a standard control's text and background and returns its background brush,
+// as WM_CTLCOLOR... wants.
+HBRUSH ControlColours(HDC dc, TColor text, TColor back);

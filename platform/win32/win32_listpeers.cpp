@@ -9,12 +9,6 @@
 
 namespace {
 
-HBRUSH WindowColours(const TControl& c, HDC dc) {
-  SetTextColor(dc, ToColorRef(c.Font().Color));
-  SetBkColor(dc, ToColorRef(c.Color()));
-  return BrushFor(c.Color());
-}
-
 class DrivePeer : public TWin32Peer {
  public:
   DrivePeer(TDriveComboBox& combo, HWND h) : TWin32Peer(combo, h), combo_(combo) {}
@@ -22,7 +16,6 @@ class DrivePeer : public TWin32Peer {
     if (code != CBN_SELCHANGE || applying_) return;
     combo_.UserSelect(static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)));
   }
-  HBRUSH OnCtlColor(HDC dc) override { return WindowColours(combo_, dc); }
 
  protected:
   void Apply(TProp what) override {
@@ -51,7 +44,6 @@ class DirectoryPeer : public TWin32Peer {
     if (code != LBN_DBLCLK || applying_) return;
     list_.UserOpen(static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0)));
   }
-  HBRUSH OnCtlColor(HDC dc) override { return WindowColours(list_, dc); }
   void OnDrawItem(DRAWITEMSTRUCT* item) override {
     if (item->itemID >= list_.Items().size()) return;
     const auto& entry = list_.Items()[item->itemID];
@@ -106,7 +98,6 @@ class FileListPeer : public TWin32Peer {
       if (selected[i] == caret) std::swap(selected[i], selected.back());
     list_.UserSelect(selected);
   }
-  HBRUSH OnCtlColor(HDC dc) override { return WindowColours(list_, dc); }
 
  protected:
   void Apply(TProp what) override {

@@ -168,6 +168,8 @@ void TWin32Peer::Apply(TProp what) {
 void TWin32Peer::ForEachPart(void (*)(HWND, void*), void*) {}
 void TWin32Peer::OnCommand(WORD, int) {}
 LRESULT TWin32Peer::OnNotify(NMHDR*) { return 0; }
-HBRUSH TWin32Peer::OnCtlColor(HDC) { return nullptr; }
+HBRUSH TWin32Peer::OnCtlColor(HDC dc) {
+  return ControlColours(dc, control_.Font().Color, control_.Color());
+}
 void TWin32Peer::OnDrawItem(DRAWITEMSTRUCT*) {}
 LRESULT TWin32Peer::OnMessage(UINT, WPARAM, LPARAM, bool&) { return 0; }

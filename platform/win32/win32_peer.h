@@ -27,7 +27,8 @@ class TWin32Peer : public TControlPeer {
   virtual void OnCommand(WORD code, int part);
   // A WM_NOTIFY of this control; returns the message's result.
   virtual LRESULT OnNotify(NMHDR* header);
-  // WM_CTLCOLOR...: sets up `dc` and returns the background brush, or null for the default.
+  // WM_CTLCOLOR...: sets up `dc` and returns the background brush, or null for the system's
+  // default. A control's own font colour on its own colour, unless the peer says otherwise.
   virtual HBRUSH OnCtlColor(HDC dc);
   virtual void OnDrawItem(DRAWITEMSTRUCT* item);
   // A message to a window of the program's own class; `handled` false leaves it to the default.

@@ -19,13 +19,10 @@ std::wstring WindowText(HWND h) {
   return text;
 }
 
-// The parent's colour behind controls that have none of their own (labels, check boxes).
+// The parent's colour behind labels, which have none of their own.
 HBRUSH ParentBackground(const TControl& c, HDC dc) {
-  SetTextColor(dc, ToColorRef(c.Font().Color));
   SetBkMode(dc, TRANSPARENT);
-  const TColor back = c.Parent() ? c.Parent()->Color() : c.Color();
-  SetBkColor(dc, ToColorRef(back));
-  return BrushFor(back);
+  return ControlColours(dc, c.Font().Color, c.Parent() ? c.Parent()->Color() : c.Color());
 }
 
 // Labels size themselves to their text, as the class library's labels do.
@@ -59,9 +56,7 @@ class EditPeer : public TWin32Peer {
     edit_.UserSetText(Narrow(WindowText(Handle())));
   }
   HBRUSH OnCtlColor(HDC dc) override {
-    SetTextColor(dc, ToColorRef(edit_.Enabled() ? edit_.Font().Color : clBtnShadow));
-    SetBkColor(dc, ToColorRef(edit_.Color()));
-    return BrushFor(edit_.Color());
+    return ControlColours(dc, edit_.Enabled() ? edit_.Font().Color : clBtnShadow, edit_.Color());
   }
 
  protected:
@@ -79,11 +74,6 @@ class EditPeer : public TWin32Peer {
 class MemoPeer : public TWin32Peer {
  public:
   MemoPeer(TMemo& memo, HWND h) : TWin32Peer(memo, h), memo_(memo) {}
-  HBRUSH OnCtlColor(HDC dc) override {
-    SetTextColor(dc, ToColorRef(memo_.Font().Color));
-    SetBkColor(dc, ToColorRef(memo_.Color()));
-    return BrushFor(memo_.Color());
-  }
 
  protected:
   void Apply(TProp what) override {
@@ -141,11 +131,6 @@ class CheckBoxPeer : public TWin32Peer {
   void OnCommand(WORD code, int) override {
     if (code == BN_CLICKED && !applying_) box_.UserClick();
   }
-  HBRUSH OnCtlColor(HDC dc) override {
-    SetTextColor(dc, ToColorRef(box_.Font().Color));
-    SetBkColor(dc, ToColorRef(box_.Color()));
-    return BrushFor(box_.Color());
-  }
 
  protected:
   void Apply(TProp what) override {
@@ -176,11 +161,6 @@ class RadioGroupPeer : public TWin32Peer {
     if (buttons_.empty()) return Handle();
     return buttons_[i >= 0 && i < static_cast<int>(buttons_.size()) ? static_cast<std::size_t>(i)
                                                                     : 0];
-  }
-  HBRUSH OnCtlColor(HDC dc) override {
-    SetTextColor(dc, ToColorRef(group_.Font().Color));
-    SetBkColor(dc, ToColorRef(group_.Color()));
-    return BrushFor(group_.Color());
   }
 
  protected:
